@@ -1,0 +1,62 @@
+#include "core/decimal_scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/test_support.h"
+
+namespace {
+
+struct Case {
+  std::string text;
+  std::optional<DecimalNumber> expected;
+};
+
+std::string Describe(const std::optional<DecimalNumber>& n) {
+  if (!n) return "nothing";
+  return std::string(n->negative ? "-" : "+") + std::to_string(n->significand) + "e" +
+         std::to_string(n->exponent);
+}
+
+TEST(ScanDecimal, FormsSignificandAndExponent) {
+  const std::vector<Case> cases = {
+      {"124.56", DecimalNumber{false, 12456, -2}},
+      {"0.0005", DecimalNumber{false, 5, -4}},
+      {"120", DecimalNumber{false, 12, 1}},
+      {"1.5e-3", DecimalNumber{false, 15, -4}},
+      {"123456789012345678901234567890", DecimalNumber{false, 123456789012345679, 12}},
+      {"-0.0", DecimalNumber{true, 0, 0}},
+      {"100.0500", DecimalNumber{false, 10005, -2}},
+      {"0.0000001e7", DecimalNumber{false, 1, 0}},
+      // 18 nines and a 19th digit of 5 carry up to exactly 10^18.
+      {"9999999999999999995", DecimalNumber{false, 1, 19}},
+      {"9999999999999999994", DecimalNumber{false, 999999999999999999, 1}},
+      {"1e0000000000000005", DecimalNumber{false, 1, 5}},
+      {"1e123456789", DecimalNumber{false, 1, 12345678}},
+      {"1e-000123456789", DecimalNumber{false, 1, -12345678}},
+      {" \v+7.", DecimalNumber{false, 7, 0}},
+      {"1e", std::nullopt},
+      {"-.e1", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const std::optional<DecimalNumber> got = ScanDecimal(c.text);
+    EXPECT_EQ(got, c.expected) << "text " << Printable(c.text) << ": got " << Describe(got)
+                               << ", expected " << Describe(c.expected);
+  }
+}
+
+// The place of the kept digits moves with every further digit, however long the text is;
+// leading zeros, in the integer part or after the point, never count.
+TEST(ScanDecimal, TracksThePlaceAcrossMillionsOfDigits) {
+  const std::string ones(3'000'000, '1');
+  EXPECT_EQ(ScanDecimal(ones), (DecimalNumber{false, 111111111111111111, 3'000'000 - 18}));
+  const std::string zeros(3'000'000, '0');
+  EXPECT_EQ(ScanDecimal(zeros + "42"), (DecimalNumber{false, 42, 0}));
+  EXPECT_EQ(ScanDecimal("0." + zeros + "42"), (DecimalNumber{false, 42, -3'000'002}));
+}
+
+}  // namespace
