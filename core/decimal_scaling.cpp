@@ -1,31 +1,62 @@
 #include "core/decimal_scaling.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
 
 #include "core/double_bits.h"
-#include "core/extended.h"
+#include "core/rounded_arithmetic.h"
 
 namespace {
 
 // The doubles nearest to 10^(2^i); the first five are exact.
 constexpr double kPowers[] = {1e1, 1e2, 1e4, 1e8, 1e16, 1e32, 1e64, 1e128};
 constexpr double kLargeStep = 1e256;
+constexpr int kTableSize = 256;  // one factor for each combination of the eight powers
 
-double RoundedProduct(double a, double b) {
-  // Rounded to double after the 64-bit-significand product.
-  return (Extended(a) * Extended(b)).ToDouble();
+// The factor for |exponent| mod 256: the product of the powers whose bit is set, in
+// ascending order, each product rounded to 64 bits and then to a double. It depends on
+// those eight bits alone, so all 256 factors and their rounded reciprocals are formed
+// once, at compile time, by the same exact rounding the reading uses at run time.
+constexpr std::array<double, kTableSize> kFactors = [] {
+  std::array<double, kTableSize> factors{};
+  for (int bits = 0; bits < kTableSize; ++bits) {
+    double factor = 1.0;
+    for (int i = 0; i < 8; ++i) {
+      if (bits & (1 << i)) factor = RoundedProduct(factor, kPowers[i]);  // at most 10^255
+    }
+    factors[bits] = factor;
+  }
+  return factors;
+}();
+
+constexpr std::array<double, kTableSize> kReciprocals = [] {
+  std::array<double, kTableSize> reciprocals{};
+  for (int bits = 0; bits < kTableSize; ++bits)
+    reciprocals[bits] = RoundedReciprocal(kFactors[bits]);
+  return reciprocals;
+}();
+
+constexpr double kLargeStepReciprocal = RoundedReciprocal(kLargeStep);
+
+int BiasedExponent(double value) {
+  return static_cast<int>(std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF;
 }
 
-double RoundedReciprocal(double a) {
-  // Rounded to double after the 64-bit-significand quotient; a is at least 1, so the
-  // reciprocal is a normal double.
-  return (Extended(1.0) / Extended(a)).ToDouble();
+// Whether x * y, both positive and x normal, lies safely inside the normal range even
+// after rounding up: 2^(ex+ey) <= x * y < 2^(ex+ey+2).
+bool ProductStaysNormal(double x, double y) {
+  const int sum = BiasedExponent(x) + BiasedExponent(y) - 2 * 1023;
+  return BiasedExponent(x) != 0 && sum >= -1022 && sum <= 1021;
 }
 
 // x * y with x's binary exponent taken out first: the significand product then stays in
 // the normal range whatever x is (y lies within 10^-256 ... 10^256), and the exponent is
 // put back by integer arithmetic, which saturates or goes subnormal without any fault.
+// Rounding does not depend on the binary exponent, so where the product stays normal the
+// direct product gives the same bits.
 double ScaledProduct(double x, double y) {
+  if (ProductStaysNormal(x, y)) return RoundedProduct(x, y);
   const BinarySplit split = SplitBinary(x);
   return ScaleByPowerOfTwo(RoundedProduct(split.fraction, y), split.exponent);
 }
@@ -33,17 +64,14 @@ double ScaledProduct(double x, double y) {
 }  // namespace
 
 double ScaleByPowerOfTen(double x, std::int64_t exponent) {
-  FloatingPointScope scope;  // keeps the caller's rounding mode and flags out of (and in) it
   const bool upward = exponent > 0;
-  auto remaining = static_cast<std::uint64_t>(upward ? exponent : -exponent);
-  double factor = 1.0;
-  for (double power : kPowers) {
-    if (remaining == 0) break;
-    if (remaining & 1) factor = RoundedProduct(factor, power);  // at most 10^255: finite
-    remaining >>= 1;
+  const auto magnitude = static_cast<std::uint64_t>(upward ? exponent : -exponent);
+  const std::size_t low = magnitude % kTableSize;
+  x = ScaledProduct(x, upward ? kFactors[low] : kReciprocals[low]);
+  const double step = upward ? kLargeStep : kLargeStepReciprocal;
+  for (auto remaining = magnitude / kTableSize; remaining > 0 && std::isfinite(x) && x != 0;
+       --remaining) {
+    x = ScaledProduct(x, step);
   }
-  x = ScaledProduct(x, upward ? factor : RoundedReciprocal(factor));
-  const double step = upward ? kLargeStep : RoundedReciprocal(kLargeStep);
-  for (; remaining > 0 && std::isfinite(x) && x != 0; --remaining) x = ScaledProduct(x, step);
   return x;
 }

@@ -4,7 +4,6 @@ namespace {
 
 constexpr int kKeptDigits = 18;
 constexpr int kExponentDigits = 8;
-constexpr std::uint64_t kRoundedUpLimit = 1'000'000'000'000'000'000;  // 10^18
 
 // Fixed byte classes: the field text is never interpreted through a locale or code page.
 bool IsSpace(char c) {
@@ -15,92 +14,103 @@ bool IsDigit(char c) {
 }
 
 // The mantissa as it is read: the kept digits, the first dropped one, and the place of the
-// last kept digit. An 18-digit value is below 10^18 < 2^63, so nothing here can overflow;
-// the place moves by one per byte of text, so it stays far inside 64 bits.
-class Mantissa {
- public:
-  void AddIntegerDigit(int digit) {
-    if (!Keep(digit)) ++place_;
-  }
+// last kept digit. 18 digits stay below 10^18 < 2^63, so the value cannot overflow; the
+// place moves by at most one per byte of text, so it stays far inside 64 bits.
+struct Mantissa {
+  std::uint64_t digits = 0;
+  int kept = 0;
+  int roundDigit = -1;
+  std::int64_t place = 0;
 
-  void AddFractionDigit(int digit) {
-    if (kept_ < kKeptDigits) --place_;
-    Keep(digit);
+  // Returns false once the digit no longer fits among the kept ones.
+  bool Keep(char digit) {
+    if (kept == kKeptDigits) {
+      if (roundDigit < 0) roundDigit = digit - '0';
+      return false;
+    }
+    digits = digits * 10 + static_cast<std::uint64_t>(digit - '0');
+    ++kept;
+    return true;
   }
-
-  bool HasDigits() const { return hasDigits_; }
 
   DecimalNumber Finish(bool negative, std::int64_t exponent) const {
-    std::uint64_t significand = digits_ + (roundDigit_ >= 5 ? 1 : 0);  // may reach 10^18
+    std::uint64_t significand = digits + (roundDigit >= 5 ? 1 : 0);  // may reach 10^18
     if (significand == 0) return {negative, 0, 0};
-    std::int64_t place = place_;
+    std::int64_t last = place;
     while (significand % 10 == 0) {
       significand /= 10;
-      ++place;
+      ++last;
     }
-    return {negative, significand, place + exponent};
+    return {negative, significand, last + exponent};
   }
-
- private:
-  // Returns whether the digit went into the kept digits; leading zeros count as kept since
-  // only their place matters.
-  bool Keep(int digit) {
-    hasDigits_ = true;
-    if (kept_ == 0 && digit == 0) return true;
-    if (kept_ < kKeptDigits) {
-      digits_ = digits_ * 10 + static_cast<std::uint64_t>(digit);
-      ++kept_;
-      return true;
-    }
-    if (roundDigit_ < 0) roundDigit_ = digit;
-    return false;
-  }
-
-  std::uint64_t digits_ = 0;
-  int kept_ = 0;
-  int roundDigit_ = -1;
-  std::int64_t place_ = 0;
-  bool hasDigits_ = false;
 };
 
-static_assert(kRoundedUpLimit < (std::uint64_t{1} << 63));
+const char* SkipZeros(const char* at, const char* end) {
+  while (at != end && *at == '0') ++at;
+  return at;
+}
 
-// Reads the exponent after its marker. Returns false when no digit follows; otherwise
-// consumes every digit but lets only the first 8 after the leading zeros count.
-bool ScanExponent(std::string_view text, std::size_t& at, std::int64_t& exponent) {
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  const std::size_t first = at;
-  while (at < text.size() && text[at] == '0') ++at;
+// Zeros before the first significant digit have no value to keep; dropped digits before
+// the point move the place of the kept ones up.
+const char* ScanInteger(const char* at, const char* end, Mantissa& m) {
+  for (at = SkipZeros(at, end); at != end && IsDigit(*at); ++at) {
+    if (!m.Keep(*at)) ++m.place;
+  }
+  return at;
+}
+
+// Every digit after the point that is kept, or a zero before the first significant one,
+// moves the place down; later digits are dropped.
+const char* ScanFraction(const char* at, const char* end, Mantissa& m) {
+  if (m.kept == 0) {
+    const char* const start = at;
+    at = SkipZeros(at, end);
+    m.place -= at - start;
+  }
+  for (; at != end && IsDigit(*at); ++at) {
+    if (m.Keep(*at)) --m.place;
+  }
+  return at;
+}
+
+// Reads the exponent after its marker into `exponent` and returns the end of its digits,
+// or nullptr when no digit follows. Only the first 8 digits after the leading zeros count.
+const char* ScanExponent(const char* at, const char* end, std::int64_t& exponent) {
+  const bool negative = at != end && *at == '-';
+  if (at != end && (*at == '-' || *at == '+')) ++at;
+  const char* const first = at;
   std::int64_t value = 0;
-  for (int counted = 0; at < text.size() && IsDigit(text[at]); ++at) {
-    if (counted++ < kExponentDigits) value = value * 10 + (text[at] - '0');
+  int counted = 0;
+  for (at = SkipZeros(at, end); at != end && IsDigit(*at); ++at) {
+    if (counted++ < kExponentDigits) value = value * 10 + (*at - '0');
   }
   exponent = negative ? -value : value;
-  return at > first;
+  return at == first ? nullptr : at;
 }
 
 }  // namespace
 
 std::optional<DecimalNumber> ScanDecimal(std::string_view text) {
-  std::size_t at = 0;
-  while (at < text.size() && IsSpace(text[at])) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at != end && IsSpace(*at)) ++at;
+  const bool negative = at != end && *at == '-';
+  if (at != end && (*at == '-' || *at == '+')) ++at;
 
   Mantissa mantissa;
-  for (; at < text.size() && IsDigit(text[at]); ++at) mantissa.AddIntegerDigit(text[at] - '0');
-  if (at < text.size() && text[at] == '.') {
-    for (++at; at < text.size() && IsDigit(text[at]); ++at) {
-      mantissa.AddFractionDigit(text[at] - '0');
-    }
+  const char* const integerStart = at;
+  at = ScanInteger(at, end, mantissa);
+  bool hasDigits = at != integerStart;
+  if (at != end && *at == '.') {
+    const char* const fractionStart = ++at;
+    at = ScanFraction(at, end, mantissa);
+    hasDigits = hasDigits || at != fractionStart;
   }
-  if (!mantissa.HasDigits()) return std::nullopt;
+  if (!hasDigits) return std::nullopt;
 
   std::int64_t exponent = 0;
-  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    ++at;
-    if (!ScanExponent(text, at, exponent)) return std::nullopt;
+  if (at != end && (*at == 'e' || *at == 'E') && !ScanExponent(at + 1, end, exponent)) {
+    return std::nullopt;
   }
   return mantissa.Finish(negative, exponent);
 }

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "core/binary_rounding.h"
+
 namespace {
 
 constexpr int kSignificandBits = 52;  // stored bits; the leading 1 is implicit
@@ -13,15 +15,10 @@ constexpr std::int64_t kBias = 1023;
 // A significand m in [2^52, 2^53) with biased exponent e means m * 2^(e - kUnitShift).
 constexpr std::int64_t kUnitShift = kBias + kSignificandBits;
 
-// value / 2^shift rounded to nearest, ties to even.
 std::uint64_t RoundShiftRight(std::uint64_t value, std::int64_t shift) {
-  if (shift == 0) return value;
-  if (shift >= 64) return 0;  // value < 2^64 makes the quotient below one half
-  const std::uint64_t quotient = value >> shift;
-  const std::uint64_t remainder = value & ((std::uint64_t{1} << shift) - 1);
-  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-  const bool up = remainder > half || (remainder == half && (quotient & 1) != 0);
-  return quotient + (up ? 1 : 0);
+  // A shift of 128 or more rounds every 64-bit value to zero, like one of 128.
+  return static_cast<std::uint64_t>(
+      ::RoundShiftRight(value, shift > 128 ? 128 : static_cast<int>(shift)));
 }
 
 double FromParts(std::uint64_t sign, std::int64_t biasedExponent, std::uint64_t fraction) {

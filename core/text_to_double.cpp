@@ -7,6 +7,10 @@
 #include "core/double_bits.h"
 
 double TextToDouble(std::string text) {
+  return TextViewToDouble(text);
+}
+
+double TextViewToDouble(std::string_view text) {
   const std::optional<DecimalNumber> number = ScanDecimal(text);
   if (!number) return 0.0;
   double x = RoundToDouble(number->significand);

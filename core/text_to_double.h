@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Reads the number at the start of one field text, with "." as the decimal point and no
 // digit grouping whatever the locale, and ignores what follows it. Yields +0.0 when no
@@ -17,3 +18,6 @@
 //
 // Linear in the length of the text; allocates nothing beyond its argument.
 double TextToDouble(std::string text);
+
+// The same reading on a view of the text, for callers that hold the bytes elsewhere.
+double TextViewToDouble(std::string_view text);

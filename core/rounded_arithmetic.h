@@ -1,0 +1,91 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+#include "core/binary_rounding.h"
+
+// The two operations the number reading needs, done exactly in integers: the exact result
+// is rounded to a 64-bit significand (to nearest, ties to even) and that is rounded to a
+// double (to nearest, ties to even). This is the same double rounding an x87 unit at
+// 64-bit precision performs, without touching any floating-point state, and it can run at
+// compile time.
+//
+// Both take positive normal doubles whose result is a normal double, which is all the
+// number reading ever asks for (powers of ten up to 10^256 and fractions in [0.5, 1)).
+
+namespace rounded_arithmetic_detail {
+
+constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
+constexpr int kExtendedBits = 64;
+constexpr int kDoubleBits = 53;
+
+// value == significand * 2^exponent, significand in [2^52, 2^53).
+struct Unpacked {
+  std::uint64_t significand;
+  int exponent;
+};
+
+constexpr Unpacked Unpack(double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  return {(bits & (kHidden - 1)) | kHidden, static_cast<int>(bits >> 52) - 1075};
+}
+
+// significand * 2^exponent for a significand of exactly `bits` bits, rounded to 53 bits.
+constexpr double ToDouble(UInt128 significand, int bits, int exponent) {
+  const int shift = bits - kDoubleBits;
+  UInt128 rounded = RoundShiftRight(significand, shift);
+  exponent += shift;
+  if (rounded == UInt128{kHidden} << 1) {  // the round-up carried into a new bit
+    rounded >>= 1;
+    ++exponent;
+  }
+  const auto fraction = static_cast<std::uint64_t>(rounded) & (kHidden - 1);
+  return std::bit_cast<double>((static_cast<std::uint64_t>(exponent + 1075) << 52) | fraction);
+}
+
+}  // namespace rounded_arithmetic_detail
+
+// a * b, rounded to 64 bits, then to a double.
+//
+//   RoundedProduct(0x1.7a6b5f8bc9bd3p-1, 1e-16) == 0x1.757b2b241886ep-3
+//   (rounded straight to a double it would be ...886fp-3)
+constexpr double RoundedProduct(double a, double b) {
+  using namespace rounded_arithmetic_detail;
+  const Unpacked x = Unpack(a);
+  const Unpacked y = Unpack(b);
+  const UInt128 product = UInt128{x.significand} * y.significand;  // 105 or 106 bits, exact
+  const int length = BitLength(product);
+  UInt128 extended = RoundShiftRight(product, length - kExtendedBits);
+  int exponent = x.exponent + y.exponent + (length - kExtendedBits);
+  if (BitLength(extended) > kExtendedBits) {  // carried into a 65th bit: 2^64 exactly
+    extended >>= 1;
+    ++exponent;
+  }
+  return ToDouble(extended, kExtendedBits, exponent);
+}
+
+// 1 / a, rounded to 64 bits, then to a double.
+//
+//   RoundedReciprocal(10) == 0x1.999999999999ap-4   (the nearest double to 0.1)
+//   RoundedReciprocal(4) == 0.25
+constexpr double RoundedReciprocal(double a) {
+  using namespace rounded_arithmetic_detail;
+  const Unpacked x = Unpack(a);
+  if (x.significand == kHidden) {  // a power of two: the reciprocal is exact
+    return std::bit_cast<double>(static_cast<std::uint64_t>(-x.exponent - 104 + 1075) << 52);
+  }
+  // 2^116 / s lies strictly between 2^63 and 2^64 for s in (2^52, 2^53): a 64-bit quotient.
+  constexpr UInt128 kNumerator = UInt128{1} << 116;
+  UInt128 quotient = kNumerator / x.significand;
+  const UInt128 twiceRemainder = (kNumerator % x.significand) * 2;
+  if (twiceRemainder > x.significand || (twiceRemainder == x.significand && (quotient & 1))) {
+    ++quotient;
+  }
+  int exponent = -116 - x.exponent;
+  if (BitLength(quotient) > kExtendedBits) {  // carried into 2^64
+    quotient >>= 1;
+    ++exponent;
+  }
+  return ToDouble(quotient, kExtendedBits, exponent);
+}

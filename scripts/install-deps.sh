@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that a build needs and the machine lacks, and nothing else.
+# Usage: scripts/install-deps.sh [build|test|bench|fuzz|package]...   (default: build)
+set -euo pipefail
+
+build=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-dejavu-core)
+test=("${build[@]}" libgtest-dev libboost-dev xvfb xauth xdotool x11-utils imagemagick)
+bench=("${build[@]}" libbenchmark-dev)
+fuzz=(cmake ninja-build clang libclang-rt-14-dev)
+
+wanted=()
+for group in "${@:-build}"; do
+  case "$group" in
+    build) wanted+=("${build[@]}") ;;
+    test) wanted+=("${test[@]}") ;;
+    bench) wanted+=("${bench[@]}") ;;
+    fuzz) wanted+=("${fuzz[@]}") ;;
+    *) echo "install-deps: unknown group '$group' (build, test, bench, fuzz)" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+  [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+  $(printf '%s\n' "${missing[@]}" | sort -u)
