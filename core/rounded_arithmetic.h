@@ -48,8 +48,8 @@ constexpr double ToDouble(UInt128 significand, int bits, int exponent) {
 
 // a * b, rounded to 64 bits, then to a double.
 //
-//   RoundedProduct(0x1.7a6b5f8bc9bd3p-1, 1e-16) == 0x1.757b2b241886ep-3
-//   (rounded straight to a double it would be ...886fp-3)
+//   RoundedProduct(0x1.9ea5b87fe807cp-1, 0x1.cd2b297d889bcp-54) == 0x1.757b2b241886ep-54
+//   (rounded straight to a double it would be ...886fp-54)
 constexpr double RoundedProduct(double a, double b) {
   using namespace rounded_arithmetic_detail;
   const Unpacked x = Unpack(a);
