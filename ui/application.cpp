@@ -1,0 +1,81 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+#include <cstdio>
+
+#include "core/exceptions.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+const char* const kTitle = "Vorn EV calculator";
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : argc_(argc), argv_(argv) {
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  forms_.clear();
+  qt_.reset();
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  if (!qt_) qt_ = std::make_unique<QApplication>(argc_, argv_);
+}
+
+void TApplication::AdoptForm(std::unique_ptr<QWidget> form) {
+  if (forms_.empty()) {
+    // A top-level window has its own taskbar entry; a tool window is kept off the taskbar.
+    const Qt::WindowFlags type = mainFormOnTaskBar_ ? Qt::Window : Qt::Tool;
+    form->setWindowFlags((form->windowFlags() & ~Qt::WindowType_Mask) | type);
+  }
+  forms_.push_back(std::move(form));
+}
+
+QWidget* TApplication::MainForm() const {
+  return forms_.empty() ? nullptr : forms_.front().get();
+}
+
+void TApplication::Run() {
+  if (!qt_ || !MainForm()) return;
+  MainForm()->show();
+  QApplication::exec();
+}
+
+void TApplication::ShowException(const Exception& error) {
+  if (reporter_) {
+    reporter_(error.what());
+  } else if (qt_) {
+    QMessageBox::critical(MainForm(), QString::fromUtf8(kTitle), QString::fromUtf8(error.what()));
+  } else {  // no window system to show a message with
+    std::fprintf(stderr, "%s: %s\n", kTitle, error.what());
+  }
+}
+
+void TApplication::ReportCurrentException() noexcept {
+  try {
+    try {
+      throw;
+    } catch (const Exception& error) {
+      ShowException(error);
+    } catch (...) {
+      ShowException(Exception(""));
+    }
+  } catch (...) {  // the report itself failed (out of memory): the console is all that is left
+    std::fprintf(stderr, "%s: an error could not be reported\n", kTitle);
+  }
+}
+
+void TApplication::SetReporter(Reporter reporter) {
+  reporter_ = std::move(reporter);
+}
+
+void SetApplicationMainFormOnTaskBar(TApplication* application, bool onTaskBar) {
+  application->mainFormOnTaskBar_ = onTaskBar;
+}

@@ -1,0 +1,57 @@
+#include "ui/float_to_str.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+constexpr int kSmallestFixedExponent = -5;  // 0.00001
+constexpr int kLargestFixedExponent = 14;   // below 10^15
+
+// The significant digits without trailing zeros, and the decimal exponent of the first.
+struct RoundedDecimal {
+  bool negative;
+  std::string digits;
+  int exponent;
+};
+
+// std::to_chars rounds the exact binary value correctly and ignores the locale.
+RoundedDecimal Round(double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::scientific, kSignificantDigits - 1);
+  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const bool negative = text.front() == '-';
+  const std::size_t e = text.find('e');
+  std::string digits;
+  for (char c : text.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
+    if (c != '.') digits += c;
+  }
+  digits.erase(digits.find_last_not_of('0') + 1);
+  return {negative, digits, std::atoi(text.data() + e + 1)};
+}
+
+std::string Fixed(const RoundedDecimal& d) {
+  if (d.exponent < 0) return "0." + std::string(-d.exponent - 1, '0') + d.digits;
+  const auto integerDigits = static_cast<std::size_t>(d.exponent) + 1;
+  if (d.digits.size() <= integerDigits)
+    return d.digits + std::string(integerDigits - d.digits.size(), '0');
+  return d.digits.substr(0, integerDigits) + "." + d.digits.substr(integerDigits);
+}
+
+std::string Scientific(const RoundedDecimal& d) {
+  const std::string mantissa =
+      d.digits.size() == 1 ? d.digits : d.digits.substr(0, 1) + "." + d.digits.substr(1);
+  return mantissa + "E" + std::to_string(d.exponent);
+}
+
+}  // namespace
+
+std::string FloatToStr(double value) {
+  if (value == 0) return "0";
+  const RoundedDecimal d = Round(value);
+  const bool fixed = d.exponent >= kSmallestFixedExponent && d.exponent <= kLargestFixedExponent;
+  return (d.negative ? "-" : "") + (fixed ? Fixed(d) : Scientific(d));
+}
