@@ -10,6 +10,8 @@ if [ "${1:-}" = --sanitize ]; then
   buildDir=build/sanitize
   flags=(-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
          -DVORN_LTO=OFF)
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1"
 fi
 
 scripts/install-deps.sh test

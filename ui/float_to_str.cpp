@@ -1,7 +1,6 @@
 #include "ui/float_to_str.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -30,7 +29,11 @@ RoundedDecimal Round(double value) {
     if (c != '.') digits += c;
   }
   digits.erase(digits.find_last_not_of('0') + 1);
-  return {negative, digits, std::atoi(text.data() + e + 1)};
+  std::string_view exponent = text.substr(e + 1);
+  if (exponent.front() == '+') exponent.remove_prefix(1);  // from_chars takes no plus sign
+  int power = 0;
+  std::from_chars(exponent.data(), exponent.data() + exponent.size(), power);
+  return {negative, digits, power};
 }
 
 std::string Fixed(const RoundedDecimal& d) {

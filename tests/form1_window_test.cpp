@@ -1,0 +1,131 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+#include "tests/form_fixture.h"
+
+namespace {
+
+using Form1Window = FormTest;
+
+struct Placement {
+  const char* name;
+  QRect geometry;
+  QString caption;
+};
+
+// Where every control stands, in pixels of the client area.
+const Placement kPlacements[] = {
+    {"Label1", {8, 65, 89, 16}, "Money to call:"},
+    {"Label2", {8, 96, 181, 16}, "Money to win after your call:"},
+    {"Label3", {8, 163, 62, 16}, "Your outs:"},
+    {"Label4", {8, 208, 49, 16}, "Call EV:"},
+    {"Label5", {8, 239, 52, 16}, "Fold EV:"},
+    {"Label6", {8, 8, 343, 19}, "Input a . instead of a comma example:  124.56"},
+    {"Label7", {8, 128, 153, 16}, "Amount of known cards:"},
+    {"Button1", {195, 296, 75, 25}, "Calculated"},
+    {"MoneyToCallEdit", {195, 64, 137, 21}, ""},
+    {"WinningsEdit", {195, 91, 137, 21}, ""},
+    {"KnownCardsEdit", {195, 127, 137, 21}, ""},
+    {"OutsEdit", {195, 162, 137, 21}, ""},
+    {"CallEvEdit", {195, 207, 137, 21}, ""},
+    {"FoldEvEdit", {195, 239, 137, 21}, ""},
+};
+
+TEST_F(Form1Window, PlacesEveryControlAsDesigned) {
+  EXPECT_EQ(form->windowTitle(), "Vorn EV calculator");
+  EXPECT_EQ(form->size(), QSize(375, 342));
+  EXPECT_EQ(form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 14);
+  for (const Placement& p : kPlacements) {
+    auto* widget = form->findChild<QWidget*>(p.name);
+    ASSERT_NE(widget, nullptr) << p.name;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      // A label may grow to fit its caption but keeps its place and height.
+      EXPECT_EQ(label->pos(), p.geometry.topLeft()) << p.name;
+      EXPECT_EQ(label->height(), p.geometry.height()) << p.name;
+      EXPECT_GE(label->width(), p.geometry.width()) << p.name;
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << p.name;
+      EXPECT_LE(label->geometry().right(), form->width()) << p.name;
+      EXPECT_EQ(label->text(), p.caption) << p.name;
+    } else {
+      EXPECT_EQ(widget->geometry(), p.geometry) << p.name;
+    }
+  }
+  EXPECT_EQ(form->Button1->text(), "Calculated");
+}
+
+TEST_F(Form1Window, UsesTheDesignedFontsAndColours) {
+  for (QLabel* label :
+       {form->Label1, form->Label2, form->Label3, form->Label4, form->Label5, form->Label7}) {
+    EXPECT_EQ(label->font().pixelSize(), 13) << label->objectName().toStdString();
+    EXPECT_TRUE(label->font().bold()) << label->objectName().toStdString();
+    EXPECT_EQ(QFontInfo(label->font()).family(), "Liberation Sans")
+        << "Arial should resolve to its metric-compatible face";
+  }
+  EXPECT_EQ(form->Label6->font().pixelSize(), 16);
+  EXPECT_EQ(form->Label6->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_NE(form->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{form->Button1, form->MoneyToCallEdit, form->FoldEvEdit}) {
+    EXPECT_EQ(control->font().pixelSize(), 11) << control->objectName().toStdString();
+  }
+}
+
+TEST_F(Form1Window, StartsWithEmptyFieldsAndReadOnlyResults) {
+  for (QLineEdit* field : {form->MoneyToCallEdit, form->WinningsEdit, form->KnownCardsEdit,
+                           form->OutsEdit, form->CallEvEdit, form->FoldEvEdit}) {
+    EXPECT_TRUE(field->text().isEmpty()) << field->objectName().toStdString();
+  }
+  EXPECT_FALSE(form->MoneyToCallEdit->isReadOnly());
+  EXPECT_TRUE(form->CallEvEdit->isReadOnly());
+  EXPECT_TRUE(form->FoldEvEdit->isReadOnly());
+  QTest::keyClicks(form->CallEvEdit, "123");
+  QTest::keyClicks(form->FoldEvEdit, "4");
+  EXPECT_TRUE(form->CallEvEdit->text().isEmpty());
+  EXPECT_TRUE(form->FoldEvEdit->text().isEmpty());
+}
+
+// The whole calculation works from the keyboard: Tab from the button through the fields in
+// their order and back, type, and press the button with Space or Enter.
+TEST_F(Form1Window, WorksWithTheKeyboardAlone) {
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  form->Button1->setFocus();
+  const std::vector<QWidget*> order = {
+      form->MoneyToCallEdit, form->WinningsEdit, form->KnownCardsEdit, form->OutsEdit,
+      form->CallEvEdit,      form->FoldEvEdit,   form->Button1};
+  const char* typed[] = {"10", "30", "5", "9"};
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), order[i]) << "stop " << i + 1;
+    if (i < 4) QTest::keyClicks(QApplication::focusWidget(), typed[i]);
+  }
+  QTest::keyClick(form->Button1, Qt::Key_Space);
+  EXPECT_EQ(form->CallEvEdit->text(), "5.74468085106383");
+  form->CallEvEdit->clear();
+  QTest::keyClick(form->Button1, Qt::Key_Return);
+  EXPECT_EQ(form->CallEvEdit->text(), "5.74468085106383");
+}
+
+// Each caption is its field's buddy, so assistive technology names the field by it.
+TEST_F(Form1Window, NamesEachFieldByItsCaption) {
+  const std::pair<QLabel*, QWidget*> buddies[] = {
+      {form->Label1, form->MoneyToCallEdit}, {form->Label2, form->WinningsEdit},
+      {form->Label7, form->KnownCardsEdit},  {form->Label3, form->OutsEdit},
+      {form->Label4, form->CallEvEdit},      {form->Label5, form->FoldEvEdit},
+      {form->Label6, form->Button1},
+  };
+  for (const auto& [label, field] : buddies) {
+    EXPECT_EQ(label->buddy(), field) << label->objectName().toStdString();
+    if (qobject_cast<QLineEdit*>(field)) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+      ASSERT_NE(accessible, nullptr);
+      EXPECT_EQ(accessible->text(QAccessible::Name), label->text());
+    }
+  }
+}
+
+}  // namespace

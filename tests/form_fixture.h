@@ -1,0 +1,51 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/form1.h"
+
+// A fresh, shown calculator window whose error reports are recorded instead of shown.
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application->SetReporter([this](const std::string& message) { reports.push_back(message); });
+    form = std::make_unique<TForm1>(nullptr);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  }
+
+  void TearDown() override { Application->SetReporter(nullptr); }
+
+  // Replaces a field's text the way a user does: select all, then type. QTest has key
+  // codes for ASCII only; other characters arrive as an input method commits them.
+  static void Type(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (QChar c : text) {
+      if (c.unicode() < 0x80) {
+        QTest::keyClicks(field, QString(c));
+      } else {
+        field->insert(QString(c));
+      }
+    }
+  }
+
+  void Fill(const QString& call, const QString& win, const QString& known, const QString& outs) {
+    Type(form->MoneyToCallEdit, call);
+    Type(form->WinningsEdit, win);
+    Type(form->KnownCardsEdit, known);
+    Type(form->OutsEdit, outs);
+  }
+
+  void Click() { QTest::mouseClick(form->Button1, Qt::LeftButton); }
+
+  std::unique_ptr<TForm1> form;
+  std::vector<std::string> reports;
+};
