@@ -26,8 +26,11 @@ sleep 0.5
 
 mkdir -p "$(dirname "$screenshot")"
 import -window "$window" "$screenshot"
+# The client area is 375 by 342 pixels, times the scale factor when one is set.
+scale=${QT_SCALE_FACTOR:-1}
+expected=$(awk -v s="$scale" 'BEGIN { printf "%dx%d", int(375 * s + 0.5), int(342 * s + 0.5) }')
 size=$(identify -format '%wx%h' "$screenshot")
-[ "$size" = 375x342 ] || { echo "client area is $size, not 375x342"; exit 1; }
+[ "$size" = "$expected" ] || { echo "client area is $size, not $expected"; exit 1; }
 
 "$closer" "$window"
 for _ in $(seq 100); do

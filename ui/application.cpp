@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QWidget>
 #include <cstdio>
@@ -12,6 +13,15 @@ TApplication* Application = nullptr;
 namespace {
 
 const char* const kTitle = "Vorn EV calculator";
+const char* const kApplicationId = "app.vorn.EvCalculator";
+
+// The installed theme icon where there is one (it scales), else the copies built in.
+QIcon ApplicationIcon() {
+  QIcon builtIn;
+  builtIn.addFile(":/icons/32/app.vorn.EvCalculator.png", QSize(32, 32));
+  builtIn.addFile(":/icons/48/app.vorn.EvCalculator.png", QSize(48, 48));
+  return QIcon::fromTheme(kApplicationId, builtIn);
+}
 
 }  // namespace
 
@@ -26,7 +36,11 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
-  if (!qt_) qt_ = std::make_unique<QApplication>(argc_, argv_);
+  if (qt_) return;
+  qt_ = std::make_unique<QApplication>(argc_, argv_);
+  // Lets a desktop match the window to its menu entry (and so to its icon and name).
+  QGuiApplication::setDesktopFileName(kApplicationId);
+  QApplication::setWindowIcon(ApplicationIcon());
 }
 
 void TApplication::AdoptForm(std::unique_ptr<QWidget> form) {
