@@ -8,6 +8,7 @@ test=("${build[@]}" libgtest-dev libboost-dev libx11-dev xvfb xauth xdotool x11-
       desktop-file-utils appstream dpkg-dev)
 bench=("${build[@]}" libbenchmark-dev)
 fuzz=(cmake ninja-build clang libclang-rt-14-dev)
+package=(dpkg-dev)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -16,7 +17,8 @@ for group in "${@:-build}"; do
     test) wanted+=("${test[@]}") ;;
     bench) wanted+=("${bench[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
-    *) echo "install-deps: unknown group '$group' (build, test, bench, fuzz)" >&2; exit 2 ;;
+    package) wanted+=("${package[@]}") ;;
+    *) echo "install-deps: unknown group '$group' (build, test, bench, fuzz, package)" >&2; exit 2 ;;
   esac
 done
 

@@ -56,5 +56,7 @@ std::string FloatToStr(double value) {
   if (value == 0) return "0";
   const RoundedDecimal d = Round(value);
   const bool fixed = d.exponent >= kSmallestFixedExponent && d.exponent <= kLargestFixedExponent;
-  return (d.negative ? "-" : "") + (fixed ? Fixed(d) : Scientific(d));
+  std::string text = d.negative ? "-" : "";
+  text += fixed ? Fixed(d) : Scientific(d);
+  return text;
 }
