@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
+#include <QList>
+#include <QVariant>
 #include <QWidget>
 
 // Labels size themselves to their caption, as the form description's labels expect: the
@@ -9,10 +12,24 @@
 // text stays where it was placed and is never clipped.
 inline void AutoSizeLabels(QWidget* form) {
   for (QLabel* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-    label->ensurePolished();  // the style sheet sets the font
     const QSize needed = label->sizeHint();
     label->resize(std::max(label->width(), needed.width()),
                   std::max(label->height(), needed.height()));
+  }
+}
+
+// Font heights in the form description are in pixels, as the form was designed; a .ui
+// font carries points only, so each height travels as the dynamic property fontHeight.
+// The form goes first, so that controls without a font of their own inherit its height.
+inline void ApplyFontHeights(QWidget* form) {
+  QList<QWidget*> widgets = form->findChildren<QWidget*>();
+  widgets.prepend(form);
+  for (QWidget* widget : widgets) {
+    const QVariant height = widget->property("fontHeight");
+    if (!height.isValid()) continue;
+    QFont font = widget->font();
+    font.setPixelSize(height.toInt());
+    widget->setFont(font);
   }
 }
 
@@ -21,5 +38,6 @@ inline void AutoSizeLabels(QWidget* form) {
 template <typename Form>
 void LoadFormDescription(Form* form) {
   form->setupUi(form);
+  ApplyFontHeights(form);
   AutoSizeLabels(form);
 }
