@@ -5,10 +5,10 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-dejavu-core)
 test=("${build[@]}" libgtest-dev libboost-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
-      desktop-file-utils appstream dpkg-dev)
+      desktop-file-utils appstream dpkg-dev file)
 bench=("${build[@]}" libbenchmark-dev)
 fuzz=(cmake ninja-build clang libclang-rt-14-dev)
-package=(dpkg-dev)
+package=(dpkg-dev file)
 
 wanted=()
 for group in "${@:-build}"; do
