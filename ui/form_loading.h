@@ -7,9 +7,9 @@
 #include <QWidget>
 
 // Labels size themselves to their caption, as the form description's labels expect: the
-// widths it gives were measured with the original fonts, and a metric-compatible face
-// with different hinting can need a pixel or two more. A label only ever grows, so its
-// text stays where it was placed and is never clipped.
+// widths it gives fit the captions in the faces the form was drawn with, and a
+// metric-compatible face with different hinting can need a pixel or two more. A label only
+// ever grows, so its text stays where it was placed and is never clipped.
 inline void AutoSizeLabels(QWidget* form) {
   for (QLabel* label : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     const QSize needed = label->sizeHint();
