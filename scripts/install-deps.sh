@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a build needs and the machine lacks, and nothing else.
-# Usage: scripts/install-deps.sh [build|test|bench|fuzz|package]...   (default: build)
+# Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross]...   (default: build)
 set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-dejavu-core)
@@ -9,6 +9,7 @@ test=("${build[@]}" libgtest-dev libboost-dev libx11-dev xvfb xauth xdotool x11-
 bench=("${build[@]}" libbenchmark-dev)
 fuzz=(cmake ninja-build clang libclang-rt-14-dev)
 package=(dpkg-dev file)
+cross=(cmake ninja-build g++-aarch64-linux-gnu qemu-user googletest libboost-dev)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -18,7 +19,8 @@ for group in "${@:-build}"; do
     bench) wanted+=("${bench[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
     package) wanted+=("${package[@]}") ;;
-    *) echo "install-deps: unknown group '$group' (build, test, bench, fuzz, package)" >&2; exit 2 ;;
+    cross) wanted+=("${cross[@]}") ;;
+    *) echo "install-deps: unknown group '$group' (build, test, bench, fuzz, package, cross)" >&2; exit 2 ;;
   esac
 done
 

@@ -104,6 +104,8 @@ TEST(Ev, LeavesTheFloatingPointEnvironmentAsItFoundIt) {
       std::fesetround(mode);
       std::feclearexcept(FE_ALL_EXCEPT);
       if (flags) std::feraiseexcept(flags);
+      // Some targets raise inexact along with underflow: compare with what is set now.
+      const int flagsBefore = std::fetestexcept(FE_ALL_EXCEPT);
 
       EXPECT_THROW(HitProbability(1, 52), EZeroDivide) << context;
       ExpectBits(HitProbability(9, 5), 0x3FC882B931057262, context);
@@ -113,7 +115,7 @@ TEST(Ev, LeavesTheFloatingPointEnvironmentAsItFoundIt) {
       ExpectBits(TextToDouble("1e-320"), 0x00000000000007E8, context);
 
       EXPECT_EQ(std::fegetround(), mode) << context;
-      EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), flags) << context;
+      EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), flagsBefore) << context;
     }
   }
   std::fesetround(FE_TONEAREST);
