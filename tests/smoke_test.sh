@@ -24,6 +24,10 @@ done
 xdotool key --window "$window" Tab Tab Tab space  # past the two results back to the button
 sleep 0.5
 
+# The icon arrives just after the first paint; by now it must be there, in both sizes.
+icons=$(xprop -id "$window" _NET_WM_ICON | grep -c -E 'Icon \((32 x 32|48 x 48)\)' || true)
+[ "$icons" -eq 2 ] || { echo "the window does not carry its 32 and 48 pixel icons"; exit 1; }
+
 mkdir -p "$(dirname "$screenshot")"
 import -window "$window" "$screenshot"
 # The client area is 375 by 342 pixels, times the scale factor when one is set.
