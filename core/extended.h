@@ -3,8 +3,9 @@
 #include <limits>
 
 // Every intermediate of the calculator's arithmetic carries a 64-bit significand and is
-// rounded to double only at chosen points. On x86 the x87 long double is exactly that
-// format; a build for a target without it would silently compute different bits.
+// rounded to double only at chosen points. This path is built for x86 only, where the x87
+// long double is exactly that format; a toolchain with another long double would silently
+// compute different bits, so it must not build at all.
 static_assert(std::numeric_limits<long double>::digits == 64,
               "long double must have a 64-bit significand (x87 extended precision)");
 

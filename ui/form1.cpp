@@ -18,7 +18,8 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
   EvInputs in{};
   in.MoneyToCall = TextToDouble(ControlText(MoneyToCallEdit));
   in.Winnings = TextToDouble(ControlText(WinningsEdit));
-  in.Outs = TextToDouble(ControlText(OutsEdit));  // outs before known cards, as ever
+  // Outs are read before known cards although their field stands lower; keep this order.
+  in.Outs = TextToDouble(ControlText(OutsEdit));
   in.KnownCards = TextToDouble(ControlText(KnownCardsEdit));
   const double probability = HitProbability(in.Outs, in.KnownCards);
   SetControlText(CallEvEdit, FloatToStr(CallEv(probability, in.Winnings)));
