@@ -12,7 +12,7 @@ using UInt128 = unsigned __int128;
 //   RoundShiftRight(5, 1) == 2   (2.5, tie, to even)
 //   RoundShiftRight(7, 1) == 4   (3.5, tie, to even)
 //   RoundShiftRight(11, 2) == 3  (2.75)
-constexpr UInt128 RoundShiftRight(UInt128 value, int shift) {
+constexpr UInt128 RoundShiftRight(UInt128 value, std::int64_t shift) {
   if (shift <= 0) return value;
   if (shift >= 128) return 0;  // value < 2^128 makes the quotient below one half
   const UInt128 quotient = value >> shift;
@@ -35,4 +35,34 @@ constexpr int BitLength(UInt128 value) {
   const auto high = static_cast<std::uint64_t>(value >> 64);
   const auto low = static_cast<std::uint64_t>(value);
   return high != 0 ? 128 - std::countl_zero(high) : 64 - std::countl_zero(low);
+}
+
+// A double as significand * 2^exponent, the significand in [2^52, 2^53).
+struct DoubleParts {
+  std::uint64_t significand;
+  std::int64_t exponent;
+};
+
+// significand * 2^exponent, for a significand of exactly `bits` bits (at least 53), rounded
+// to a 53-bit significand, to nearest with ties to even. A round-up that carries into a new
+// bit moves the exponent instead.
+//
+//   RoundTo53Bits((1 << 54) + 2, 55, 0) == {1 << 52, 2}   (tie, to even)
+constexpr DoubleParts RoundTo53Bits(UInt128 significand, int bits, std::int64_t exponent) {
+  const int shift = bits - 53;
+  UInt128 rounded = RoundShiftRight(significand, shift);
+  exponent += shift;
+  if (rounded == UInt128{1} << 53) {
+    rounded >>= 1;
+    ++exponent;
+  }
+  return {static_cast<std::uint64_t>(rounded), exponent};
+}
+
+// The double with these parts; they must lie in the normal range.
+constexpr double PackNormal(DoubleParts parts, bool negative = false) {
+  const std::uint64_t sign = negative ? std::uint64_t{1} << 63 : 0;
+  const std::uint64_t fraction = parts.significand & ((std::uint64_t{1} << 52) - 1);
+  return std::bit_cast<double>(sign | static_cast<std::uint64_t>(parts.exponent + 1075) << 52 |
+                               fraction);
 }

@@ -12,14 +12,6 @@ constexpr std::uint64_t kFractionMask = kHiddenBit - 1;
 constexpr std::uint64_t kSignMask = std::uint64_t{1} << 63;
 constexpr std::int64_t kMaxBiasedExponent = 0x7FF;
 constexpr std::int64_t kBias = 1023;
-// A significand m in [2^52, 2^53) with biased exponent e means m * 2^(e - kUnitShift).
-constexpr std::int64_t kUnitShift = kBias + kSignificandBits;
-
-std::uint64_t RoundShiftRight(std::uint64_t value, std::int64_t shift) {
-  // A shift of 128 or more rounds every 64-bit value to zero, like one of 128.
-  return static_cast<std::uint64_t>(
-      ::RoundShiftRight(value, shift > 128 ? 128 : static_cast<int>(shift)));
-}
 
 double FromParts(std::uint64_t sign, std::int64_t biasedExponent, std::uint64_t fraction) {
   return std::bit_cast<double>(sign | (static_cast<std::uint64_t>(biasedExponent) << 52) |
@@ -30,13 +22,7 @@ double FromParts(std::uint64_t sign, std::int64_t biasedExponent, std::uint64_t 
 
 double RoundToDouble(std::uint64_t value) {
   if (value < (kHiddenBit << 1)) return static_cast<double>(value);  // exact below 2^53
-  std::int64_t shift = 64 - std::countl_zero(value) - (kSignificandBits + 1);
-  std::uint64_t significand = RoundShiftRight(value, shift);
-  if (significand == kHiddenBit << 1) {  // the round-up carried into a new bit
-    significand >>= 1;
-    ++shift;
-  }
-  return FromParts(0, kUnitShift + shift, significand & kFractionMask);
+  return PackNormal(RoundTo53Bits(value, BitLength(value), 0));
 }
 
 BinarySplit SplitBinary(double value) {
@@ -60,5 +46,5 @@ double ScaleByPowerOfTwo(double value, std::int64_t exponent) {
   // Subnormal result: the encoding's fraction field counts units of 2^-1074, and a
   // round-up into 2^52 correctly yields the smallest normal double.
   const std::uint64_t significand = (bits & kFractionMask) | kHiddenBit;
-  return FromParts(sign, 0, RoundShiftRight(significand, 1 - biased));
+  return FromParts(sign, 0, static_cast<std::uint64_t>(RoundShiftRight(significand, 1 - biased)));
 }

@@ -18,7 +18,6 @@ namespace rounded_arithmetic_detail {
 
 constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
 constexpr int kExtendedBits = 64;
-constexpr int kDoubleBits = 53;
 
 // value == significand * 2^exponent, significand in [2^52, 2^53).
 struct Unpacked {
@@ -29,19 +28,6 @@ struct Unpacked {
 constexpr Unpacked Unpack(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   return {(bits & (kHidden - 1)) | kHidden, static_cast<int>(bits >> 52) - 1075};
-}
-
-// significand * 2^exponent for a significand of exactly `bits` bits, rounded to 53 bits.
-constexpr double ToDouble(UInt128 significand, int bits, int exponent) {
-  const int shift = bits - kDoubleBits;
-  UInt128 rounded = RoundShiftRight(significand, shift);
-  exponent += shift;
-  if (rounded == UInt128{kHidden} << 1) {  // the round-up carried into a new bit
-    rounded >>= 1;
-    ++exponent;
-  }
-  const auto fraction = static_cast<std::uint64_t>(rounded) & (kHidden - 1);
-  return std::bit_cast<double>((static_cast<std::uint64_t>(exponent + 1075) << 52) | fraction);
 }
 
 }  // namespace rounded_arithmetic_detail
@@ -62,7 +48,7 @@ constexpr double RoundedProduct(double a, double b) {
     extended >>= 1;
     ++exponent;
   }
-  return ToDouble(extended, kExtendedBits, exponent);
+  return PackNormal(RoundTo53Bits(extended, kExtendedBits, exponent));
 }
 
 // 1 / a, rounded to 64 bits, then to a double.
@@ -87,5 +73,5 @@ constexpr double RoundedReciprocal(double a) {
     quotient >>= 1;
     ++exponent;
   }
-  return ToDouble(quotient, kExtendedBits, exponent);
+  return PackNormal(RoundTo53Bits(quotient, kExtendedBits, exponent));
 }

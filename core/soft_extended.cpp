@@ -115,20 +115,13 @@ SoftExtended operator/(SoftExtended a, SoftExtended b) {
 double SoftExtended::ToDouble() const {
   const std::uint64_t sign = negative_ ? std::uint64_t{1} << 63 : 0;
   if (IsZero()) return std::bit_cast<double>(sign);
-  std::int64_t top = exponent_ + (kBits - 1);  // the power of two of the leading bit
-  if (top >= -1022) {
-    UInt128 rounded = RoundShiftRight(significand_, kBits - 53);
-    if (rounded == UInt128{kDoubleHidden} << 1) {
-      rounded >>= 1;
-      ++top;
-    }
-    if (top > 1023) throw EOverflow();
-    const auto fraction = static_cast<std::uint64_t>(rounded) & (kDoubleHidden - 1);
-    return std::bit_cast<double>(sign | static_cast<std::uint64_t>(top + 1023) << 52 | fraction);
+  if (exponent_ + (kBits - 1) >= -1022) {  // the leading bit is in the normal range
+    const DoubleParts parts = RoundTo53Bits(significand_, kBits, exponent_);
+    if (parts.exponent + 52 > 1023) throw EOverflow();
+    return PackNormal(parts, negative_);
   }
   // Subnormal: count units of 2^-1074, rounded once; reaching 2^52 units is the smallest
   // normal double, which the same encoding expresses.
-  const std::int64_t shift = -1074 - exponent_;
-  const UInt128 units = RoundShiftRight(significand_, shift > 128 ? 128 : static_cast<int>(shift));
+  const UInt128 units = RoundShiftRight(significand_, -1074 - exponent_);
   return std::bit_cast<double>(sign | static_cast<std::uint64_t>(units));
 }
