@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross]...   (default: build)
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev fonts-liberation fonts-dejavu-core)
+build=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
 test=("${build[@]}" libgtest-dev libboost-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
       desktop-file-utils appstream dpkg-dev file)
 bench=("${build[@]}" libbenchmark-dev)

@@ -5,11 +5,6 @@
 
 namespace {
 
-struct ClickCase {
-  QString call, win, known, outs;
-  QString callEv, foldEv;
-};
-
 using Form1Click = FormTest;
 
 TEST_F(Form1Click, ComputesFromTheTypedTexts) {

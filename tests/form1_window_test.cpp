@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "tests/form_fixture.h"
 
@@ -86,6 +88,44 @@ TEST_F(Form1Window, StartsWithEmptyFieldsAndReadOnlyResults) {
   QTest::keyClicks(form->FoldEvEdit, "4");
   EXPECT_TRUE(form->CallEvEdit->text().isEmpty());
   EXPECT_TRUE(form->FoldEvEdit->text().isEmpty());
+}
+
+// The room a line edit gives its text: the frame's contents less the text margins and the
+// two pixels QLineEdit keeps clear on each side.
+int TextRoom(const QLineEdit* field) {
+  QStyleOptionFrame option;
+  option.initFrom(field);
+  option.rect = field->rect();
+  option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+  const QRect contents =
+      field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+  return contents.marginsRemoved(field->textMargins()).width() - 2 * 2;
+}
+
+// The longest results (22 characters) and others that once lost their minus sign: each is
+// shown from its first character and fits its field whole.
+TEST_F(Form1Window, ShowsTheLongestResultsWhole) {
+  const struct {
+    QString call, win, known, outs;
+    bool inCallField;
+    QString shown;
+  } cases[] = {
+      {"0", "-4.9e-324", "5", "47", true, "-4.94065645841247E-324"},
+      {"4.9e-324", "0", "0", "0", false, "-4.94065645841247E-324"},
+      {"0.01", "0.03", "5", "9", false, "-0.00808510638297872"},
+      {"1", "-1e300", "5", "8", true, "-1.70212765957447E299"},
+  };
+  for (const auto& c : cases) {
+    Fill(c.call, c.win, c.known, c.outs);
+    Click();
+    QLineEdit* field = c.inCallField ? form->CallEvEdit : form->FoldEvEdit;
+    const std::string shown = c.shown.toStdString();
+    ASSERT_EQ(field->text(), c.shown);
+    EXPECT_EQ(field->cursorPosition(), 0) << shown << ": the view follows the cursor";
+    // QLineEdit scrolls only when the text's width plus one pixel exceeds the room.
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(c.shown) + 1, TextRoom(field))
+        << shown << " in " << QFontInfo(field->font()).family().toStdString();
+  }
 }
 
 // The whole calculation works from the keyboard: Tab from the button through the fields in

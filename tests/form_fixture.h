@@ -11,6 +11,12 @@
 #include "ui/application.h"
 #include "ui/form1.h"
 
+// One click's four input texts, and the two results it should show.
+struct ClickCase {
+  QString call, win, known, outs;
+  QString callEv, foldEv;
+};
+
 // A fresh, shown calculator window whose error reports are recorded instead of shown.
 class FormTest : public ::testing::Test {
  protected:

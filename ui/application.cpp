@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFont>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <cstdio>
 
 #include "core/exceptions.h"
+#include "ui/display_failure.h"
 
 TApplication* Application = nullptr;
 
@@ -59,7 +61,13 @@ TApplication::~TApplication() {
 
 void TApplication::Initialize() {
   if (qt_) return;
+  DisplayFailure::Arm();
   qt_ = std::make_unique<QApplication>(argc_, argv_);
+  DisplayFailure::Disarm();
+  // "Tahoma" is not installed on most Linux systems, and fontconfig's fallback (DejaVu Sans)
+  // is about a sixth wider, too wide for the longest results in a field. Liberation Sans
+  // has Arial's metrics, close to Tahoma's. A real Tahoma, where installed, still wins.
+  QFont::insertSubstitution("Tahoma", "Liberation Sans");
   // Lets a desktop match the window to its menu entry (and so to its icon and name).
   QGuiApplication::setDesktopFileName(kApplicationId);
 }
