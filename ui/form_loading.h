@@ -38,6 +38,9 @@ inline void ApplyFontHeights(QWidget* form) {
 template <typename Form>
 void LoadFormDescription(Form* form) {
   form->setupUi(form);
+  // The form is designed at the screen's top-left corner, frame included; the description
+  // compiler applies only a top-level form's size, so its place is asked for here.
+  form->move(0, 0);
   ApplyFontHeights(form);
   AutoSizeLabels(form);
 }
