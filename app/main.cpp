@@ -1,4 +1,3 @@
-#include "ui/application.h"
 #include "ui/form1.h"
 
 int main(int argc, char* argv[]) {

@@ -6,27 +6,27 @@
 #include <QByteArray>
 #include <QPushButton>
 
-#include "ui/application.h"
+#include "tests/qt_widgets.h"
 #include "ui/form1.h"
 
 namespace {
 
 void Fill(TForm1& form, const QString& call, const QString& win, const QString& known,
           const QString& outs) {
-  form.MoneyToCallEdit->setText(call);
-  form.WinningsEdit->setText(win);
-  form.KnownCardsEdit->setText(known);
-  form.OutsEdit->setText(outs);
+  Widget(form.MoneyToCallEdit)->setText(call);
+  Widget(form.WinningsEdit)->setText(win);
+  Widget(form.KnownCardsEdit)->setText(known);
+  Widget(form.OutsEdit)->setText(outs);
 }
 
 void RunClicks(benchmark::State& state, TForm1& form) {
-  for (auto _ : state) form.Button1->click();
-  benchmark::DoNotOptimize(form.CallEvEdit->text());
+  for (auto _ : state) Widget(form.Button1)->click();
+  benchmark::DoNotOptimize(Widget(form.CallEvEdit)->text());
 }
 
 void BM_Click(benchmark::State& state) {
   TForm1 form(nullptr);
-  form.show();
+  form.Show();
   Fill(form, "10", "30", "5", "9");
   RunClicks(state, form);
 }
@@ -34,7 +34,7 @@ void BM_Click(benchmark::State& state) {
 // Every field at a line edit's default limit of 32767 characters.
 void BM_ClickLongFields(benchmark::State& state) {
   TForm1 form(nullptr);
-  form.show();
+  form.Show();
   const QString digits(32767, '7');
   Fill(form, digits, digits, "5" + QString(32766, '0'), digits);
   RunClicks(state, form);

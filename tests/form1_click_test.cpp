@@ -21,8 +21,8 @@ TEST_F(Form1Click, ComputesFromTheTypedTexts) {
     Fill(c.call, c.win, c.known, c.outs);
     Click();
     const QString inputs = c.call + " | " + c.win + " | " + c.known + " | " + c.outs;
-    EXPECT_EQ(form->CallEvEdit->text(), c.callEv) << inputs.toStdString();
-    EXPECT_EQ(form->FoldEvEdit->text(), c.foldEv) << inputs.toStdString();
+    EXPECT_EQ(Widget(form->CallEvEdit)->text(), c.callEv) << inputs.toStdString();
+    EXPECT_EQ(Widget(form->FoldEvEdit)->text(), c.foldEv) << inputs.toStdString();
   }
   EXPECT_TRUE(reports.empty());
 }
@@ -50,22 +50,22 @@ TEST_F(Form1Click, KeepsEarlierResultsWhenTheArithmeticFaults) {
     const std::string inputs = (step.click.call + " | " + step.click.win + " | " +
                                 step.click.known + " | " + step.click.outs)
                                    .toStdString();
-    EXPECT_EQ(form->CallEvEdit->text(), step.click.callEv) << inputs;
-    EXPECT_EQ(form->FoldEvEdit->text(), step.click.foldEv) << inputs;
+    EXPECT_EQ(Widget(form->CallEvEdit)->text(), step.click.callEv) << inputs;
+    EXPECT_EQ(Widget(form->FoldEvEdit)->text(), step.click.foldEv) << inputs;
     const std::vector<std::string> expected =
         step.report.empty() ? std::vector<std::string>{} : std::vector<std::string>{step.report};
     EXPECT_EQ(reports, expected) << inputs;
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->Handle()->isVisible());
   }
 }
 
 TEST_F(Form1Click, LeavesTheInputFieldsAsTyped) {
   Fill("12,5", "abc", " 5", "9x");
   Click();
-  EXPECT_EQ(form->MoneyToCallEdit->text(), "12,5");
-  EXPECT_EQ(form->WinningsEdit->text(), "abc");
-  EXPECT_EQ(form->KnownCardsEdit->text(), " 5");
-  EXPECT_EQ(form->OutsEdit->text(), "9x");
+  EXPECT_EQ(Widget(form->MoneyToCallEdit)->text(), "12,5");
+  EXPECT_EQ(Widget(form->WinningsEdit)->text(), "abc");
+  EXPECT_EQ(Widget(form->KnownCardsEdit)->text(), " 5");
+  EXPECT_EQ(Widget(form->OutsEdit)->text(), "9x");
 }
 
 }  // namespace

@@ -38,11 +38,11 @@ const Placement kPlacements[] = {
 };
 
 TEST_F(Form1Window, PlacesEveryControlAsDesigned) {
-  EXPECT_EQ(form->windowTitle(), "Vorn EV calculator");
-  EXPECT_EQ(form->size(), QSize(375, 342));
-  EXPECT_EQ(form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 14);
+  EXPECT_EQ(form->Handle()->windowTitle(), "Vorn EV calculator");
+  EXPECT_EQ(form->Handle()->size(), QSize(375, 342));
+  EXPECT_EQ(form->Handle()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 14);
   for (const Placement& p : kPlacements) {
-    auto* widget = form->findChild<QWidget*>(p.name);
+    auto* widget = form->Handle()->findChild<QWidget*>(p.name);
     ASSERT_NE(widget, nullptr) << p.name;
     if (auto* label = qobject_cast<QLabel*>(widget)) {
       // A label may grow to fit its caption but keeps its place and height.
@@ -50,44 +50,45 @@ TEST_F(Form1Window, PlacesEveryControlAsDesigned) {
       EXPECT_EQ(label->height(), p.geometry.height()) << p.name;
       EXPECT_GE(label->width(), p.geometry.width()) << p.name;
       EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << p.name;
-      EXPECT_LE(label->geometry().right(), form->width()) << p.name;
+      EXPECT_LE(label->geometry().right(), form->Handle()->width()) << p.name;
       EXPECT_EQ(label->text(), p.caption) << p.name;
     } else {
       EXPECT_EQ(widget->geometry(), p.geometry) << p.name;
     }
   }
-  EXPECT_EQ(form->Button1->text(), "Calculated");
+  EXPECT_EQ(Widget(form->Button1)->text(), "Calculated");
 }
 
 TEST_F(Form1Window, UsesTheDesignedFontsAndColours) {
-  for (QLabel* label :
-       {form->Label1, form->Label2, form->Label3, form->Label4, form->Label5, form->Label7}) {
+  for (QLabel* label : {Widget(form->Label1), Widget(form->Label2), Widget(form->Label3),
+                        Widget(form->Label4), Widget(form->Label5), Widget(form->Label7)}) {
     EXPECT_EQ(label->font().pixelSize(), 13) << label->objectName().toStdString();
     EXPECT_TRUE(label->font().bold()) << label->objectName().toStdString();
     EXPECT_EQ(QFontInfo(label->font()).family(), "Liberation Sans")
         << "Arial should resolve to its metric-compatible face";
   }
-  EXPECT_EQ(form->Label6->font().pixelSize(), 16);
-  EXPECT_EQ(form->Label6->palette().color(QPalette::WindowText), QColor(Qt::red));
-  EXPECT_NE(form->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{form->Button1, form->MoneyToCallEdit, form->FoldEvEdit}) {
+  EXPECT_EQ(Widget(form->Label6)->font().pixelSize(), 16);
+  EXPECT_EQ(Widget(form->Label6)->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_NE(Widget(form->Label1)->palette().color(QPalette::WindowText), QColor(Qt::red));
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           Widget(form->Button1), Widget(form->MoneyToCallEdit), Widget(form->FoldEvEdit)}) {
     EXPECT_EQ(control->font().pixelSize(), 11) << control->objectName().toStdString();
   }
 }
 
 TEST_F(Form1Window, StartsWithEmptyFieldsAndReadOnlyResults) {
-  for (QLineEdit* field : {form->MoneyToCallEdit, form->WinningsEdit, form->KnownCardsEdit,
-                           form->OutsEdit, form->CallEvEdit, form->FoldEvEdit}) {
+  for (QLineEdit* field :
+       {Widget(form->MoneyToCallEdit), Widget(form->WinningsEdit), Widget(form->KnownCardsEdit),
+        Widget(form->OutsEdit), Widget(form->CallEvEdit), Widget(form->FoldEvEdit)}) {
     EXPECT_TRUE(field->text().isEmpty()) << field->objectName().toStdString();
   }
-  EXPECT_FALSE(form->MoneyToCallEdit->isReadOnly());
-  EXPECT_TRUE(form->CallEvEdit->isReadOnly());
-  EXPECT_TRUE(form->FoldEvEdit->isReadOnly());
-  QTest::keyClicks(form->CallEvEdit, "123");
-  QTest::keyClicks(form->FoldEvEdit, "4");
-  EXPECT_TRUE(form->CallEvEdit->text().isEmpty());
-  EXPECT_TRUE(form->FoldEvEdit->text().isEmpty());
+  EXPECT_FALSE(Widget(form->MoneyToCallEdit)->isReadOnly());
+  EXPECT_TRUE(Widget(form->CallEvEdit)->isReadOnly());
+  EXPECT_TRUE(Widget(form->FoldEvEdit)->isReadOnly());
+  QTest::keyClicks(Widget(form->CallEvEdit), "123");
+  QTest::keyClicks(Widget(form->FoldEvEdit), "4");
+  EXPECT_TRUE(Widget(form->CallEvEdit)->text().isEmpty());
+  EXPECT_TRUE(Widget(form->FoldEvEdit)->text().isEmpty());
 }
 
 // The room a line edit gives its text: the frame's contents less the text margins and the
@@ -118,7 +119,7 @@ TEST_F(Form1Window, ShowsTheLongestResultsWhole) {
   for (const auto& c : cases) {
     Fill(c.call, c.win, c.known, c.outs);
     Click();
-    QLineEdit* field = c.inCallField ? form->CallEvEdit : form->FoldEvEdit;
+    QLineEdit* field = c.inCallField ? Widget(form->CallEvEdit) : Widget(form->FoldEvEdit);
     const std::string shown = c.shown.toStdString();
     ASSERT_EQ(field->text(), c.shown);
     EXPECT_EQ(field->cursorPosition(), 0) << shown << ": the view follows the cursor";
@@ -131,32 +132,36 @@ TEST_F(Form1Window, ShowsTheLongestResultsWhole) {
 // The whole calculation works from the keyboard: Tab from the button through the fields in
 // their order and back, type, and press the button with Space or Enter.
 TEST_F(Form1Window, WorksWithTheKeyboardAlone) {
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  form->Button1->setFocus();
-  const std::vector<QWidget*> order = {
-      form->MoneyToCallEdit, form->WinningsEdit, form->KnownCardsEdit, form->OutsEdit,
-      form->CallEvEdit,      form->FoldEvEdit,   form->Button1};
+  form->Handle()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form->Handle()));
+  Widget(form->Button1)->setFocus();
+  const std::vector<QWidget*> order = {Widget(form->MoneyToCallEdit), Widget(form->WinningsEdit),
+                                       Widget(form->KnownCardsEdit),  Widget(form->OutsEdit),
+                                       Widget(form->CallEvEdit),      Widget(form->FoldEvEdit),
+                                       Widget(form->Button1)};
   const char* typed[] = {"10", "30", "5", "9"};
   for (std::size_t i = 0; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), order[i]) << "stop " << i + 1;
     if (i < 4) QTest::keyClicks(QApplication::focusWidget(), typed[i]);
   }
-  QTest::keyClick(form->Button1, Qt::Key_Space);
-  EXPECT_EQ(form->CallEvEdit->text(), "5.74468085106383");
-  form->CallEvEdit->clear();
-  QTest::keyClick(form->Button1, Qt::Key_Return);
-  EXPECT_EQ(form->CallEvEdit->text(), "5.74468085106383");
+  QTest::keyClick(Widget(form->Button1), Qt::Key_Space);
+  EXPECT_EQ(Widget(form->CallEvEdit)->text(), "5.74468085106383");
+  Widget(form->CallEvEdit)->clear();
+  QTest::keyClick(Widget(form->Button1), Qt::Key_Return);
+  EXPECT_EQ(Widget(form->CallEvEdit)->text(), "5.74468085106383");
 }
 
 // Each caption is its field's buddy, so assistive technology names the field by it.
 TEST_F(Form1Window, NamesEachFieldByItsCaption) {
   const std::pair<QLabel*, QWidget*> buddies[] = {
-      {form->Label1, form->MoneyToCallEdit}, {form->Label2, form->WinningsEdit},
-      {form->Label7, form->KnownCardsEdit},  {form->Label3, form->OutsEdit},
-      {form->Label4, form->CallEvEdit},      {form->Label5, form->FoldEvEdit},
-      {form->Label6, form->Button1},
+      {Widget(form->Label1), Widget(form->MoneyToCallEdit)},
+      {Widget(form->Label2), Widget(form->WinningsEdit)},
+      {Widget(form->Label7), Widget(form->KnownCardsEdit)},
+      {Widget(form->Label3), Widget(form->OutsEdit)},
+      {Widget(form->Label4), Widget(form->CallEvEdit)},
+      {Widget(form->Label5), Widget(form->FoldEvEdit)},
+      {Widget(form->Label6), Widget(form->Button1)},
   };
   for (const auto& [label, field] : buddies) {
     EXPECT_EQ(label->buddy(), field) << label->objectName().toStdString();

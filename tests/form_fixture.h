@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/application.h"
+#include "tests/qt_widgets.h"
 #include "ui/form1.h"
 
 // One click's four input texts, and the two results it should show.
@@ -23,8 +23,8 @@ class FormTest : public ::testing::Test {
   void SetUp() override {
     Application->SetReporter([this](const std::string& message) { reports.push_back(message); });
     form = std::make_unique<TForm1>(nullptr);
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Handle()));
   }
 
   void TearDown() override { Application->SetReporter(nullptr); }
@@ -44,13 +44,13 @@ class FormTest : public ::testing::Test {
   }
 
   void Fill(const QString& call, const QString& win, const QString& known, const QString& outs) {
-    Type(form->MoneyToCallEdit, call);
-    Type(form->WinningsEdit, win);
-    Type(form->KnownCardsEdit, known);
-    Type(form->OutsEdit, outs);
+    Type(Widget(form->MoneyToCallEdit), call);
+    Type(Widget(form->WinningsEdit), win);
+    Type(Widget(form->KnownCardsEdit), known);
+    Type(Widget(form->OutsEdit), outs);
   }
 
-  void Click() { QTest::mouseClick(form->Button1, Qt::LeftButton); }
+  void Click() { QTest::mouseClick(Widget(form->Button1), Qt::LeftButton); }
 
   std::unique_ptr<TForm1> form;
   std::vector<std::string> reports;

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "ui/application.h"
+#include "ui/form1.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -110,8 +110,8 @@ using Soak = FormTest;
 
 TEST_F(Soak, EveryClickShowsFiniteResultsOrReportsOneFault) {
   FieldTextGenerator generator;
-  QLineEdit* const fields[] = {form->MoneyToCallEdit, form->WinningsEdit, form->OutsEdit,
-                               form->KnownCardsEdit};
+  QLineEdit* const fields[] = {Widget(form->MoneyToCallEdit), Widget(form->WinningsEdit),
+                               Widget(form->OutsEdit), Widget(form->KnownCardsEdit)};
   const int clicks = SoakClicks();
   int faults = 0;
   for (int i = 0; i < clicks && !HasFailure(); ++i) {
@@ -121,7 +121,8 @@ TEST_F(Soak, EveryClickShowsFiniteResultsOrReportsOneFault) {
       fields[f]->setText(QString::fromStdString(texts[f]));
       texts[f] = fields[f]->text().toStdString();  // as the field holds it
     }
-    const QString oldCall = form->CallEvEdit->text(), oldFold = form->FoldEvEdit->text();
+    const QString oldCall = Widget(form->CallEvEdit)->text(),
+                  oldFold = Widget(form->FoldEvEdit)->text();
     const std::size_t reportsBefore = reports.size();
     const Expected expected = Predict(texts);
     Click();
@@ -129,12 +130,12 @@ TEST_F(Soak, EveryClickShowsFiniteResultsOrReportsOneFault) {
     const std::string context = "click " + std::to_string(i);
     ASSERT_EQ(reports.size() - reportsBefore, expected.faultingStep ? 1u : 0u) << context;
     faults += expected.faultingStep ? 1 : 0;
-    EXPECT_TRUE(LooksFinite(form->CallEvEdit->text())) << context;
-    EXPECT_TRUE(LooksFinite(form->FoldEvEdit->text())) << context;
-    EXPECT_EQ(form->CallEvEdit->text(),
+    EXPECT_TRUE(LooksFinite(Widget(form->CallEvEdit)->text())) << context;
+    EXPECT_TRUE(LooksFinite(Widget(form->FoldEvEdit)->text())) << context;
+    EXPECT_EQ(Widget(form->CallEvEdit)->text(),
               expected.faultingStep == 1 ? oldCall : QString::fromStdString(expected.call))
         << context;
-    EXPECT_EQ(form->FoldEvEdit->text(),
+    EXPECT_EQ(Widget(form->FoldEvEdit)->text(),
               expected.faultingStep ? oldFold : QString::fromStdString(expected.fold))
         << context;
   }

@@ -2,26 +2,37 @@
 
 #include "core/ev.h"
 #include "core/text_to_double.h"
-#include "ui/click_binding.h"
-#include "ui/control_text.h"
 #include "ui/float_to_str.h"
-#include "ui/form_loading.h"
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(QWidget* owner) : QWidget(owner) {
-  LoadFormDescription(this);
-  BindClick(Button1, this, &TForm1::Button1Click);
+TForm1::TForm1(TObject* owner)
+    : TForm(owner, kForm1Description),
+      Button1(FindControl<TButton>("Button1")),
+      Label1(FindControl<TLabel>("Label1")),
+      Label2(FindControl<TLabel>("Label2")),
+      Label3(FindControl<TLabel>("Label3")),
+      Label4(FindControl<TLabel>("Label4")),
+      Label5(FindControl<TLabel>("Label5")),
+      Label6(FindControl<TLabel>("Label6")),
+      Label7(FindControl<TLabel>("Label7")),
+      MoneyToCallEdit(FindControl<TEdit>("MoneyToCallEdit")),
+      WinningsEdit(FindControl<TEdit>("WinningsEdit")),
+      KnownCardsEdit(FindControl<TEdit>("KnownCardsEdit")),
+      OutsEdit(FindControl<TEdit>("OutsEdit")),
+      CallEvEdit(FindControl<TEdit>("CallEvEdit")),
+      FoldEvEdit(FindControl<TEdit>("FoldEvEdit")) {
+  Button1->OnClick = [this](TObject* sender) { Button1Click(sender); };
 }
 
-void TForm1::Button1Click(QObject* /*Sender*/) {
+void TForm1::Button1Click(TObject* /*Sender*/) {
   EvInputs in{};
-  in.MoneyToCall = TextToDouble(ControlText(MoneyToCallEdit));
-  in.Winnings = TextToDouble(ControlText(WinningsEdit));
+  in.MoneyToCall = TextToDouble(MoneyToCallEdit->Text());
+  in.Winnings = TextToDouble(WinningsEdit->Text());
   // Outs are read before known cards although their field stands lower; keep this order.
-  in.Outs = TextToDouble(ControlText(OutsEdit));
-  in.KnownCards = TextToDouble(ControlText(KnownCardsEdit));
+  in.Outs = TextToDouble(OutsEdit->Text());
+  in.KnownCards = TextToDouble(KnownCardsEdit->Text());
   const double probability = HitProbability(in.Outs, in.KnownCards);
-  SetControlText(CallEvEdit, FloatToStr(CallEv(probability, in.Winnings)));
-  SetControlText(FoldEvEdit, FloatToStr(FoldEv(in.MoneyToCall, probability)));
+  CallEvEdit->SetText(FloatToStr(CallEv(probability, in.Winnings)));
+  FoldEvEdit->SetText(FloatToStr(FoldEv(in.MoneyToCall, probability)));
 }

@@ -1,4 +1,4 @@
-#include "ui/display_failure.h"
+#include "ui/qt/display_failure.h"
 
 #include <unistd.h>
 

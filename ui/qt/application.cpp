@@ -1,5 +1,3 @@
-#include "ui/application.h"
-
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
@@ -10,9 +8,8 @@
 #include <cstdio>
 
 #include "core/exceptions.h"
-#include "ui/display_failure.h"
-
-TApplication* Application = nullptr;
+#include "ui/gui_library.h"
+#include "ui/qt/display_failure.h"
 
 namespace {
 
@@ -49,77 +46,59 @@ class IconAfterFirstPaint : public QObject {
 
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv) : argc_(argc), argv_(argv) {
+struct TApplication::Native {
+  int& argc;
+  char** argv;
+  std::unique_ptr<QApplication> qt;
+};
+
+TApplication::TApplication(int& argc, char** argv)
+    : native_(std::make_unique<Native>(Native{argc, argv, nullptr})) {
   Application = this;
 }
 
 TApplication::~TApplication() {
   forms_.clear();
-  qt_.reset();
+  native_.reset();
   if (Application == this) Application = nullptr;
 }
 
 void TApplication::Initialize() {
-  if (qt_) return;
+  if (native_->qt) return;
   DisplayFailure::Arm();
-  qt_ = std::make_unique<QApplication>(argc_, argv_);
+  native_->qt = std::make_unique<QApplication>(native_->argc, native_->argv);
   DisplayFailure::Disarm();
+  // Lets a desktop match the window to its menu entry (and so to its icon and name).
+  QGuiApplication::setDesktopFileName(kApplicationId);
   // "Tahoma" is not installed on most Linux systems, and fontconfig's fallback (DejaVu Sans)
   // is about a sixth wider, too wide for the longest results in a field. Liberation Sans
   // has Arial's metrics, close to Tahoma's. A real Tahoma, where installed, still wins.
   QFont::insertSubstitution("Tahoma", "Liberation Sans");
-  // Lets a desktop match the window to its menu entry (and so to its icon and name).
-  QGuiApplication::setDesktopFileName(kApplicationId);
 }
 
-void TApplication::AdoptForm(std::unique_ptr<QWidget> form) {
+void TApplication::AdoptForm(std::unique_ptr<TForm> form) {
   if (forms_.empty()) {
     // A top-level window has its own taskbar entry; a tool window is kept off the taskbar.
-    const Qt::WindowFlags type = mainFormOnTaskBar_ ? Qt::Window : Qt::Tool;
-    form->setWindowFlags((form->windowFlags() & ~Qt::WindowType_Mask) | type);
+    QWidget* window = form->Handle();
+    const Qt::WindowType type = mainFormOnTaskBar_ ? Qt::Window : Qt::Tool;
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | type);
   }
   forms_.push_back(std::move(form));
 }
 
-QWidget* TApplication::MainForm() const {
-  return forms_.empty() ? nullptr : forms_.front().get();
-}
-
 void TApplication::Run() {
-  if (!qt_ || !MainForm()) return;
-  MainForm()->installEventFilter(new IconAfterFirstPaint(qt_.get()));
-  MainForm()->show();
+  if (!native_->qt || !MainForm()) return;
+  MainForm()->Handle()->installEventFilter(new IconAfterFirstPaint(native_->qt.get()));
+  MainForm()->Show();
   QApplication::exec();
 }
 
 void TApplication::ShowException(const Exception& error) {
-  if (reporter_) {
-    reporter_(error.what());
-  } else if (qt_) {
-    QMessageBox::critical(MainForm(), QString::fromUtf8(kTitle), QString::fromUtf8(error.what()));
+  if (ReportedToReporter(error)) return;
+  if (native_->qt) {
+    QWidget* parent = MainForm() ? MainForm()->Handle() : nullptr;
+    QMessageBox::critical(parent, QString::fromUtf8(kTitle), QString::fromUtf8(error.what()));
   } else {  // no window system to show a message with
     std::fprintf(stderr, "%s: %s\n", kTitle, error.what());
   }
-}
-
-void TApplication::ReportCurrentException() noexcept {
-  try {
-    try {
-      throw;
-    } catch (const Exception& error) {
-      ShowException(error);
-    } catch (...) {
-      ShowException(Exception(""));
-    }
-  } catch (...) {  // the report itself failed (out of memory): the console is all that is left
-    std::fprintf(stderr, "%s: an error could not be reported\n", kTitle);
-  }
-}
-
-void TApplication::SetReporter(Reporter reporter) {
-  reporter_ = std::move(reporter);
-}
-
-void SetApplicationMainFormOnTaskBar(TApplication* application, bool onTaskBar) {
-  application->mainFormOnTaskBar_ = onTaskBar;
 }
