@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 
 #include "core/double_bits.h"
 #include "core/rounded_arithmetic.h"
@@ -69,7 +68,7 @@ double ScaleByPowerOfTen(double x, std::int64_t exponent) {
   const std::size_t low = magnitude % kTableSize;
   x = ScaledProduct(x, upward ? kFactors[low] : kReciprocals[low]);
   const double step = upward ? kLargeStep : kLargeStepReciprocal;
-  for (auto remaining = magnitude / kTableSize; remaining > 0 && std::isfinite(x) && x != 0;
+  for (auto remaining = magnitude / kTableSize; remaining > 0 && !IsZeroOrInfinite(x);
        --remaining) {
     x = ScaledProduct(x, step);
   }

@@ -36,6 +36,11 @@ BinarySplit SplitBinary(double value) {
   return {FromParts(sign, kBias - 1, (fraction << lift) & kFractionMask), -(kBias - 2) - lift};
 }
 
+bool IsZeroOrInfinite(double value) {
+  const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(value) & ~kSignMask;
+  return magnitude == 0 || magnitude == static_cast<std::uint64_t>(kMaxBiasedExponent) << 52;
+}
+
 double ScaleByPowerOfTwo(double value, std::int64_t exponent) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const std::uint64_t sign = bits & kSignMask;

@@ -21,6 +21,12 @@ struct BinarySplit {
 };
 BinarySplit SplitBinary(double value);
 
+// Whether value is a zero or an infinity. Read from the bits: comparing a subnormal value
+// on x86 would raise the denormal-operand flag, and the reading leaves no flag behind.
+//
+//   IsZeroOrInfinite(-0.0) == true;   IsZeroOrInfinite(0x1p-1074) == false
+bool IsZeroOrInfinite(double value);
+
 // value * 2^exponent for a normal double: beyond the largest double the result is an
 // infinity of value's sign; below the smallest normal double it is rounded to the nearest
 // subnormal, ties to even, and may become a zero.

@@ -1,7 +1,5 @@
 #include "core/text_to_double.h"
 
-#include <cmath>
-
 #include "core/decimal_scaling.h"
 #include "core/decimal_scanner.h"
 #include "core/double_bits.h"
@@ -17,7 +15,7 @@ double TextViewToDouble(std::string_view text) {
   if (number->significand != 0 && number->exponent != 0) {
     x = ScaleByPowerOfTen(x, number->exponent);
     // Out of range either way reads as a plain zero, whatever the sign of the text.
-    if (std::isinf(x) || x == 0) return 0.0;
+    if (IsZeroOrInfinite(x)) return 0.0;
   }
   return number->negative ? -x : x;
 }
