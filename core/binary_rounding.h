@@ -3,9 +3,14 @@
 #include <bit>
 #include <cstdint>
 
-// Integer rounding shared by the exact double arithmetic. unsigned __int128 holds a full
-// product of two double significands (at most 106 bits).
-using UInt128 = unsigned __int128;
+// Integer rounding shared by the exact double arithmetic. A 128-bit integer holds a full
+// product of two 64-bit significands: the compiler's own where it has one, else two words.
+#if defined(__SIZEOF_INT128__) && !defined(VORN_NO_INT128)
+__extension__ typedef unsigned __int128 UInt128;
+#else
+#include "core/portable_uint128.h"
+using UInt128 = PortableUInt128;
+#endif
 
 // value / 2^shift rounded to nearest, ties to even. Exact and usable at compile time.
 //

@@ -2,9 +2,10 @@
 
 #include "core/ev_formulas.h"
 
-// Where the processor has the x87 unit its extended precision is used directly; elsewhere
-// the integer emulation gives the same bits.
-#if defined(__x86_64__) || defined(__i386__)
+// Where the processor has the x87 unit and the compiler reaches it (GCC and Clang, through
+// long double and inline assembly) its extended precision is used directly; elsewhere the
+// integer emulation gives the same bits.
+#if VORN_HAS_X87
 #include "core/extended.h"
 using PlatformValue = Extended;
 using PlatformScope = FloatingPointScope;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a build needs and the machine lacks, and nothing else.
-# Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross]...   (default: build)
+# Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross|windows|windows-test]...
+#        (default: build)
 set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
@@ -10,6 +11,10 @@ bench=("${build[@]}" libbenchmark-dev)
 fuzz=(cmake ninja-build clang libclang-rt-14-dev)
 package=(dpkg-dev file)
 cross=(cmake ninja-build g++-aarch64-linux-gnu qemu-user googletest libboost-dev)
+windows=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin
+         imagemagick)
+windows_test=("${windows[@]}" googletest libboost-dev wine wine64 fonts-wine fonts-liberation xvfb
+              xauth xdotool x11-utils xclip)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -20,7 +25,9 @@ for group in "${@:-build}"; do
     fuzz) wanted+=("${fuzz[@]}") ;;
     package) wanted+=("${package[@]}") ;;
     cross) wanted+=("${cross[@]}") ;;
-    *) echo "install-deps: unknown group '$group' (build, test, bench, fuzz, package, cross)" >&2; exit 2 ;;
+    windows) wanted+=("${windows[@]}") ;;
+    windows-test) wanted+=("${windows_test[@]}") ;;
+    *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite headless.
-# Usage: scripts/test.sh [--sanitize]   (--sanitize: AddressSanitizer and UBSan build)
+# Usage: scripts/test.sh [--sanitize | --portable]
+#   --sanitize: the same suite built with AddressSanitizer and UBSan
+#   --portable: the core built as any C++20 compiler would (no 128-bit integer extension,
+#               the integer emulation instead of the x87 unit, -Wpedantic -Werror)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +15,9 @@ if [ "${1:-}" = --sanitize ]; then
          -DVORN_LTO=OFF)
   export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1"
+elif [ "${1:-}" = --portable ]; then
+  buildDir=build/portable
+  flags=(-DVORN_PORTABLE_CORE=ON -DVORN_BUILD_GUI=OFF)
 fi
 
 scripts/install-deps.sh test

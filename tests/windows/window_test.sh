@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, worked by keyboard as a person would: the worked example
+# typed and the button pressed with Space, the results read back through the clipboard, a
+# fault reported exactly once and dismissed with Enter while the earlier results stay, the
+# window closed with Alt+F4 and exit code 0. Then the window's facts from Win32 (place,
+# client size, z-order, accessible names) at 96, 144 and 192 dots per inch, with a
+# screenshot at each. Needs DISPLAY (a bare X server) and WINEPREFIX (see test-windows.sh).
+# Usage: window_test.sh PROGRAM.exe WINDOW-PROBE.exe EXPECTED-PROBE.txt SCREENSHOT-DIR
+set -euo pipefail
+program=$1 probe=$2 expected=$3 shots=$4
+mkdir -p "$shots"
+status_file=$(mktemp)
+trap 'rm -f "$status_file"; wineserver -k 2>/dev/null || true' EXIT
+
+start() {
+  (timeout 120 wine "$program" >/dev/null 2>&1; echo $? >"$status_file") &
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vorn EV calculator$' | head -n 1)
+  [ -n "$window" ] || { echo "FAIL: the window never appeared"; exit 1; }
+  xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+# Closes the window as a user does and checks the exit code (Wine gives it modulo 256).
+close_and_expect_zero() {
+  xdotool key alt+F4
+  for _ in $(seq 100); do [ -s "$status_file" ] && break; sleep 0.1; done
+  local status
+  status=$(cat "$status_file")
+  [ "$status" = 0 ] || { echo "FAIL: exit code '$status' after closing"; exit 1; }
+  : >"$status_file"
+}
+
+windows_named() { xdotool search --onlyvisible --name '^Vorn EV calculator$' 2>/dev/null | wc -l; }
+
+# A result field's text as a user copies it: Tab into the field selects it all.
+copied() {
+  printf '' | xclip -selection clipboard
+  xdotool key ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard 2>/dev/null || true
+}
+
+expect_results() {
+  local call fold
+  xdotool key shift+Tab shift+Tab  # from the button back to the call result
+  call=$(copied)
+  xdotool key Tab
+  fold=$(copied)
+  xdotool key Tab  # back to the button
+  [ "$call" = "$1" ] && [ "$fold" = "$2" ] ||
+    { echo "FAIL ($3): results '$call' and '$fold', not '$1' and '$2'"; exit 1; }
+  echo "ok   $3: $call, $fold"
+}
+
+start
+# The focus starts on the button; Tab leads through the fields in the designed order.
+for text in 10 30 5 9; do
+  xdotool key Tab
+  xdotool type --delay 20 -- "$text"
+done
+xdotool key Tab Tab Tab space
+sleep 0.5
+expect_results 5.74468085106383 -8.08510638297872 "worked example"
+import -window "$window" "$shots/window-96dpi.png"
+
+# 52 known cards leave no card to draw: one report, and the results stay as they were.
+xdotool key Tab Tab Tab
+xdotool type -- 52
+xdotool key Tab Tab Tab Tab space
+sleep 1
+[ "$(windows_named)" -eq 2 ] || { echo "FAIL: expected one fault report"; exit 1; }
+xdotool key Return
+sleep 0.5
+[ "$(windows_named)" -eq 1 ] || { echo "FAIL: the report did not close with Enter"; exit 1; }
+xdotool windowfocus --sync "$window"
+expect_results 5.74468085106383 -8.08510638297872 "after the fault"
+
+# The longest result there is, shown from its first character (look at the screenshot).
+for text in 0 -4.9e-324 5 47; do
+  xdotool key Tab
+  xdotool type --delay 20 -- "$text"
+done
+xdotool key Tab Tab Tab space
+sleep 0.5
+expect_results -4.94065645841247E-324 0 "the longest result"
+import -window "$window" "$shots/window-96dpi-longest.png"
+close_and_expect_zero
+echo "ok   closed with exit code 0"
+
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -w
+}
+for dpi in 96 144 192; do
+  set_dpi "$dpi"
+  start
+  facts=$(wine "$probe" | tr -d '\r')
+  want=$(awk -v d="$dpi" 'NR == 1 {
+           printf "frame 0,0 client %dx%d dpi %d\n", int(375 * d / 96 + 0.5), int(342 * d / 96 + 0.5), d
+           next } { print }' "$expected")
+  if [ "$facts" != "$want" ]; then
+    echo "FAIL at $dpi dpi:"
+    diff <(echo "$want") <(echo "$facts") || true
+    exit 1
+  fi
+  import -window "$window" "$shots/window-${dpi}dpi-empty.png"
+  close_and_expect_zero
+  echo "ok   $dpi dpi: designed place, client area, z-order and accessible names"
+done
+set_dpi 96
+echo "the Windows program passed; screenshots in $shots"
