@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a build needs and the machine lacks, and nothing else.
-# Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross|windows|windows-test]...
+# Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross|windows|windows-package|
+#                                 windows-test]...
 #        (default: build)
 set -euo pipefail
 
@@ -13,7 +14,8 @@ package=(dpkg-dev file)
 cross=(cmake ninja-build g++-aarch64-linux-gnu qemu-user googletest libboost-dev)
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin
          imagemagick)
-windows_test=("${windows[@]}" googletest libboost-dev wine wine64 fonts-wine fonts-liberation xvfb
+windows_package=("${windows[@]}" wixl osslsigncode zip)
+windows_test=("${windows_package[@]}" openssl unzip googletest libboost-dev wine wine64 fonts-wine fonts-liberation xvfb
               xauth xdotool x11-utils xclip)
 
 wanted=()
@@ -26,6 +28,7 @@ for group in "${@:-build}"; do
     package) wanted+=("${package[@]}") ;;
     cross) wanted+=("${cross[@]}") ;;
     windows) wanted+=("${windows[@]}") ;;
+    windows-package) wanted+=("${windows_package[@]}") ;;
     windows-test) wanted+=("${windows_test[@]}") ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac

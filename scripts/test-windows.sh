@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program and the core's tests with MinGW-w64 and runs them under Wine on
-# a virtual X server: the core tests, the program's imports, and the real window worked by
-# keyboard (tests/windows/window_test.sh). Installs what is missing first.
+# a virtual X server: the core tests, the program's imports, the real window worked by
+# keyboard (tests/windows/window_test.sh), and the MSI and zip packages signed, installed,
+# upgraded and removed (tests/windows/package_test.sh). Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +13,9 @@ if [ -z "${VORN_UNDER_XVFB:-}" ]; then
 fi
 
 build=build/windows-tests
-export WINEPREFIX=$PWD/$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No .NET or browser engine to offer, and no Linux menu entries for what the tests install.
+export WINEPREFIX=$PWD/$build/wine WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # A prefix of its own, made once: Wine's own Tahoma where programs look for it, Arial
 # answered by Liberation Sans, no window manager expected, and no crash dialog to hang on.
@@ -33,3 +36,5 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVORN_LTO=OFF
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# The packages: signed, installed, upgraded and removed in the same prefix.
+tests/windows/package_test.sh

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the Windows packages from the Windows build, installing what is missing:
+#   build/windows/vorn-ev-calculator-<version>-x64.msi           Windows Installer package
+#   build/windows/vorn-ev-calculator-<version>-windows-x64.zip   portable program
+# The version is the project's, from CMakeLists.txt.
+#
+# Signing: with VORN_SIGN_PFX (a PFX file) and VORN_SIGN_PASSWORD set, the program is signed
+# before it is packaged and the MSI after; VORN_SIGN_TIMESTAMP_URL (an RFC 3161 server) adds
+# a timestamp, which a release should have so that its signature outlives the certificate.
+# Without a certificate the packages are built unsigned, and the script says so.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/install-deps.sh windows-package
+scripts/build-windows.sh
+
+version=$(sed -n 's/^project(VornEvCalculator VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# A test build may pose as another version, to check that an upgrade replaces the old one.
+version=${VORN_PACKAGE_VERSION_FOR_TESTS:-$version}
+out=$root/build/windows
+msi=$out/vorn-ev-calculator-$version-x64.msi
+zip=$out/vorn-ev-calculator-$version-windows-x64.zip
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+
+sign() {
+  [ -n "${VORN_SIGN_PFX:-}" ] || return 0
+  local options=(-pkcs12 "$VORN_SIGN_PFX" -h sha256 -n "Vorn EV calculator")
+  # The password goes through a pipe, never the command line that other users can see.
+  [ -n "${VORN_SIGN_TIMESTAMP_URL:-}" ] && options+=(-ts "$VORN_SIGN_TIMESTAMP_URL")
+  osslsigncode sign "${options[@]}" -readpass <(printf '%s' "${VORN_SIGN_PASSWORD:-}") \
+    -in "$1" -out "$1.signed" >/dev/null
+  mv "$1.signed" "$1"
+}
+
+cp build/windows/vorn-ev-calculator.exe "$stage/"
+sign "$stage/vorn-ev-calculator.exe"
+cp build/windows-release/data/windows/vorn-ev-calculator.ico "$stage/program.ico"
+sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"  # Windows line ends, for Notepad and friends
+
+# wixl takes its sources relative to the folder it runs in.
+(cd "$stage" && wixl --arch x64 -D Version="$version" -D Publisher="The Vorn developers" \
+  -D IconFile=program.ico -D ProgramFile=vorn-ev-calculator.exe -D LicenceFile=LICENSE.txt \
+  -o "$msi" "$root/data/windows/vorn-ev-calculator.wxs")
+sign "$msi"
+
+folder=vorn-ev-calculator-$version
+mkdir "$stage/$folder"
+cp "$stage/vorn-ev-calculator.exe" "$stage/LICENSE.txt" "$stage/$folder/"
+sed 's/$/\r/' data/windows/README.txt >"$stage/$folder/README.txt"
+rm -f "$zip"
+(cd "$stage" && zip -q -r "$zip" "$folder")
+
+if [ -n "${VORN_SIGN_PFX:-}" ]; then
+  echo "built and signed: $msi, $zip"
+else
+  echo "built UNSIGNED (set VORN_SIGN_PFX and VORN_SIGN_PASSWORD to sign): $msi, $zip"
+fi
