@@ -38,6 +38,18 @@ constexpr std::array<double, kTableSize> kReciprocals = [] {
 
 constexpr double kLargeStepReciprocal = RoundedReciprocal(kLargeStep);
 
+// Both tables unpacked into one, indexed by exponent + 255: the reciprocals for negative
+// exponents, the factors for positive ones, so no branch picks the table.
+constexpr auto kPowerParts = [] {
+  std::array<DoubleParts, 2 * kTableSize - 1> parts{};
+  for (int i = 1; i < kTableSize; ++i) {
+    parts[kTableSize - 1 - i] = Unpack(kReciprocals[i]);
+    parts[kTableSize - 1 + i] = Unpack(kFactors[i]);
+  }
+  parts[kTableSize - 1] = Unpack(1.0);
+  return parts;
+}();
+
 int BiasedExponent(double value) {
   return static_cast<int>(std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF;
 }
@@ -60,6 +72,20 @@ double ScaledProduct(double x, double y) {
   return ScaleByPowerOfTwo(RoundedProduct(split.fraction, y), split.exponent);
 }
 
+// The usual text: a significand below 2^53, so exactly a double, and one table entry to
+// apply. The product of x in [1, 2^53) and an entry in [10^-255, 10^255] lies far inside
+// the normal range, so it needs no range check and no subnormal rounding, and the parts
+// of both factors are at hand without unpacking any double.
+bool IsSingleStepExact(std::uint64_t significand, std::int64_t exponent) {
+  return significand < (std::uint64_t{1} << 53) && exponent > -kTableSize && exponent < kTableSize;
+}
+
+double SingleStepExact(std::uint64_t significand, std::int64_t exponent) {
+  const int lift = std::countl_zero(significand) - 11;  // leading bit to bit 52
+  const DoubleParts x{significand << lift, -lift};
+  return RoundedProduct(x, kPowerParts[static_cast<std::size_t>(exponent + kTableSize - 1)]);
+}
+
 }  // namespace
 
 double ScaleByPowerOfTen(double x, std::int64_t exponent) {
@@ -73,4 +99,18 @@ double ScaleByPowerOfTen(double x, std::int64_t exponent) {
     x = ScaledProduct(x, step);
   }
   return x;
+}
+
+double DecimalToDouble(const DecimalNumber& number) {
+  double x;
+  if (number.significand == 0 || number.exponent == 0) {
+    x = RoundToDouble(number.significand);
+  } else if (IsSingleStepExact(number.significand, number.exponent)) {
+    x = SingleStepExact(number.significand, number.exponent);
+  } else {
+    x = ScaleByPowerOfTen(RoundToDouble(number.significand), number.exponent);
+    // Out of range either way reads as a plain zero, whatever the sign of the text.
+    if (IsZeroOrInfinite(x)) return 0.0;
+  }
+  return number.negative ? -x : x;
 }

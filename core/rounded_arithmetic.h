@@ -19,36 +19,60 @@ namespace rounded_arithmetic_detail {
 constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
 constexpr int kExtendedBits = 64;
 
-// value == significand * 2^exponent, significand in [2^52, 2^53).
-struct Unpacked {
-  std::uint64_t significand;
-  int exponent;
-};
-
-constexpr Unpacked Unpack(double value) {
-  const auto bits = std::bit_cast<std::uint64_t>(value);
-  return {(bits & (kHidden - 1)) | kHidden, static_cast<int>(bits >> 52) - 1075};
+// 1 when a value whose low `shift` bits `rest` are dropped from `kept` rounds up (to
+// nearest, ties to the even neighbour), else 0. Written without branches: whether a
+// product rounds up is as good as random, and a mispredicted branch costs more than the
+// whole computation.
+constexpr std::uint64_t RoundingIncrement(std::uint64_t kept, std::uint64_t rest, int shift) {
+  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+  return static_cast<std::uint64_t>(rest > half) |
+         (static_cast<std::uint64_t>(rest == half) & kept & 1);
 }
 
 }  // namespace rounded_arithmetic_detail
+
+// A positive normal double as its parts.
+constexpr DoubleParts Unpack(double value) {
+  using rounded_arithmetic_detail::kHidden;
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  return {(bits & (kHidden - 1)) | kHidden, static_cast<std::int64_t>(bits >> 52) - 1075};
+}
+
+// x * y, rounded to 64 bits, then to a double; for callers that hold the parts already.
+constexpr double RoundedProduct(DoubleParts x, DoubleParts y) {
+  using namespace rounded_arithmetic_detail;
+  const UInt128 product = UInt128{x.significand} * y.significand;  // 105 or 106 bits, exact
+  // The top 64 bits, rounded by the 41 or 42 below them; both shifts are under 64, so the
+  // dropped bits are read from the low word alone.
+  const int shift = static_cast<std::uint64_t>(product >> 105) != 0 ? 42 : 41;
+  std::uint64_t extended = static_cast<std::uint64_t>(product >> shift);
+  const std::uint64_t rest =
+      static_cast<std::uint64_t>(product) & ((std::uint64_t{1} << shift) - 1);
+  std::int64_t exponent = x.exponent + y.exponent + shift;
+  extended += RoundingIncrement(extended, rest, shift);
+  if (extended == 0) {  // carried out of 64 bits: 2^64 exactly
+    extended = std::uint64_t{1} << 63;
+    ++exponent;
+  }
+  // Then to 53 bits, dropping the low 11; a carry to 2^53 moves the exponent instead.
+  constexpr int kDropped = kExtendedBits - 53;
+  std::uint64_t significand = extended >> kDropped;
+  significand +=
+      RoundingIncrement(significand, extended & ((std::uint64_t{1} << kDropped) - 1), kDropped);
+  exponent += kDropped;
+  if (significand == std::uint64_t{1} << 53) {
+    significand >>= 1;
+    ++exponent;
+  }
+  return PackNormal({significand, exponent});
+}
 
 // a * b, rounded to 64 bits, then to a double.
 //
 //   RoundedProduct(0x1.9ea5b87fe807cp-1, 0x1.cd2b297d889bcp-54) == 0x1.757b2b241886ep-54
 //   (rounded straight to a double it would be ...886fp-54)
 constexpr double RoundedProduct(double a, double b) {
-  using namespace rounded_arithmetic_detail;
-  const Unpacked x = Unpack(a);
-  const Unpacked y = Unpack(b);
-  const UInt128 product = UInt128{x.significand} * y.significand;  // 105 or 106 bits, exact
-  const int length = BitLength(product);
-  UInt128 extended = RoundShiftRight(product, length - kExtendedBits);
-  int exponent = x.exponent + y.exponent + (length - kExtendedBits);
-  if (BitLength(extended) > kExtendedBits) {  // carried into a 65th bit: 2^64 exactly
-    extended >>= 1;
-    ++exponent;
-  }
-  return PackNormal(RoundTo53Bits(extended, kExtendedBits, exponent));
+  return RoundedProduct(Unpack(a), Unpack(b));
 }
 
 // 1 / a, rounded to 64 bits, then to a double.
@@ -57,7 +81,7 @@ constexpr double RoundedProduct(double a, double b) {
 //   RoundedReciprocal(4) == 0.25
 constexpr double RoundedReciprocal(double a) {
   using namespace rounded_arithmetic_detail;
-  const Unpacked x = Unpack(a);
+  const DoubleParts x = Unpack(a);
   if (x.significand == kHidden) {  // a power of two: the reciprocal is exact
     return std::bit_cast<double>(static_cast<std::uint64_t>(-x.exponent - 104 + 1075) << 52);
   }
@@ -68,7 +92,7 @@ constexpr double RoundedReciprocal(double a) {
   if (twiceRemainder > x.significand || (twiceRemainder == x.significand && (quotient & 1))) {
     ++quotient;
   }
-  int exponent = -116 - x.exponent;
+  std::int64_t exponent = -116 - x.exponent;
   if (BitLength(quotient) > kExtendedBits) {  // carried into 2^64
     quotient >>= 1;
     ++exponent;
