@@ -72,18 +72,17 @@ double ScaledProduct(double x, double y) {
   return ScaleByPowerOfTwo(RoundedProduct(split.fraction, y), split.exponent);
 }
 
-// The usual text: a significand below 2^53, so exactly a double, and one table entry to
-// apply. The product of x in [1, 2^53) and an entry in [10^-255, 10^255] lies far inside
-// the normal range, so it needs no range check and no subnormal rounding, and the parts
-// of both factors are at hand without unpacking any double.
-bool IsSingleStepExact(std::uint64_t significand, std::int64_t exponent) {
-  return significand < (std::uint64_t{1} << 53) && exponent > -kTableSize && exponent < kTableSize;
+// The usual text: one table entry to apply. The product of a significand below 10^18 <
+// 2^60 and an entry in [10^-255, 10^255] lies far inside the normal range, so it needs no
+// range check and no subnormal rounding, and the parts of both factors are at hand
+// without packing or unpacking any double.
+bool IsSingleStep(std::int64_t exponent) {
+  return exponent > -kTableSize && exponent < kTableSize;
 }
 
-double SingleStepExact(std::uint64_t significand, std::int64_t exponent) {
-  const int lift = std::countl_zero(significand) - 11;  // leading bit to bit 52
-  const DoubleParts x{significand << lift, -lift};
-  return RoundedProduct(x, kPowerParts[static_cast<std::size_t>(exponent + kTableSize - 1)]);
+double SingleStep(std::uint64_t significand, std::int64_t exponent) {
+  return RoundedProduct(RoundToDoubleParts(significand),
+                        kPowerParts[static_cast<std::size_t>(exponent + kTableSize - 1)]);
 }
 
 }  // namespace
@@ -105,8 +104,8 @@ double DecimalToDouble(const DecimalNumber& number) {
   double x;
   if (number.significand == 0 || number.exponent == 0) {
     x = RoundToDouble(number.significand);
-  } else if (IsSingleStepExact(number.significand, number.exponent)) {
-    x = SingleStepExact(number.significand, number.exponent);
+  } else if (IsSingleStep(number.exponent)) {
+    x = SingleStep(number.significand, number.exponent);
   } else {
     x = ScaleByPowerOfTen(RoundToDouble(number.significand), number.exponent);
     // Out of range either way reads as a plain zero, whatever the sign of the text.

@@ -69,6 +69,7 @@ bool LongRunPossible(const char* at, const char* end) {
 }
 
 const char* SkipZeros(const char* at, const char* end) {
+  if (at == end || *at != '0') return at;  // the usual case: no zero to skip
   if (LongRunPossible(at, end)) {
     while (end - at >= 8 && LoadEight(at) == kEightZeros) at += 8;
   }
@@ -99,6 +100,7 @@ struct Significand {
     std::uint64_t digits = value;
     const char* const start = at;
     std::ptrdiff_t room = kReadDigits - count;
+    if (at == end || !IsDigit(*at)) return at;  // no digit here: nothing to set up
     if (LongRunPossible(at, end)) {
       for (; end - at >= 8 && room >= 8; at += 8, room -= 8) {
         const std::uint64_t word = LoadEight(at);

@@ -25,6 +25,20 @@ double RoundToDouble(std::uint64_t value) {
   return PackNormal(RoundTo53Bits(value, BitLength(value), 0));
 }
 
+DoubleParts RoundToDoubleParts(std::uint64_t value) {
+  const int spare = std::countl_zero(value) - 11;   // bits free above a 53-bit significand
+  if (spare >= 0) return {value << spare, -spare};  // exact
+  // 1 to 11 bits too many: drop them, rounding to nearest with ties to even, in one word.
+  const int drop = -spare;
+  std::uint64_t significand = value >> drop;
+  const std::uint64_t rest = value & ((std::uint64_t{1} << drop) - 1);
+  const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+  significand += static_cast<std::uint64_t>(rest > half) |
+                 (static_cast<std::uint64_t>(rest == half) & significand & 1);
+  if (significand == kHiddenBit << 1) return {kHiddenBit, drop + 1};  // carried to 2^53
+  return {significand, drop};
+}
+
 BinarySplit SplitBinary(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const std::uint64_t sign = bits & kSignMask;

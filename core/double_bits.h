@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/binary_rounding.h"
+
 // Exact integer operations on the binary form of doubles. None of them touches the
 // floating-point unit, so none depends on its rounding mode or sets its status flags.
 
@@ -10,6 +12,11 @@
 //   RoundToDouble(9007199254740993) == 0x1p53   (tie, to the even neighbour)
 //   RoundToDouble(9007199254740995) == 0x1.0000000000002p53
 double RoundToDouble(std::uint64_t value);
+
+// The same rounding, as the parts of the double, for a nonzero value.
+//
+//   RoundToDoubleParts(12) == {0x18000000000000, -49}
+DoubleParts RoundToDoubleParts(std::uint64_t value);
 
 // A finite nonzero value split as fraction * 2^exponent with 0.5 <= |fraction| < 1;
 // subnormal values are normalised first.

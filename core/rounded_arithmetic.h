@@ -41,15 +41,20 @@ constexpr DoubleParts Unpack(double value) {
 // x * y, rounded to 64 bits, then to a double; for callers that hold the parts already.
 constexpr double RoundedProduct(DoubleParts x, DoubleParts y) {
   using namespace rounded_arithmetic_detail;
-  const UInt128 product = UInt128{x.significand} * y.significand;  // 105 or 106 bits, exact
-  // The top 64 bits, rounded by the 41 or 42 below them; both shifts are under 64, so the
-  // dropped bits are read from the low word alone.
-  const int shift = static_cast<std::uint64_t>(product >> 105) != 0 ? 42 : 41;
-  std::uint64_t extended = static_cast<std::uint64_t>(product >> shift);
-  const std::uint64_t rest =
-      static_cast<std::uint64_t>(product) & ((std::uint64_t{1} << shift) - 1);
-  std::int64_t exponent = x.exponent + y.exponent + shift;
-  extended += RoundingIncrement(extended, rest, shift);
+  // Both significands moved up to fill 64 bits, so the exact product lies in [2^126, 2^128):
+  // its top 64 bits are the high word, or the high word and one bit of the low one.
+  constexpr int kSpare = 64 - 53;
+  const UInt128 product = UInt128{x.significand << kSpare} * (y.significand << kSpare);
+  auto extended = static_cast<std::uint64_t>(product >> 64);
+  auto rest = static_cast<std::uint64_t>(product);
+  const auto lift = (~extended) >> 63;  // 1 when the leading bit is bit 126
+  extended = extended << lift | ((rest >> 63) & lift);
+  rest <<= lift;
+  std::int64_t exponent =
+      x.exponent + y.exponent - 2 * kSpare + 64 - static_cast<std::int64_t>(lift);
+  // Rounded to 64 bits by the whole low word (arithmetic, not branches: see above).
+  extended += static_cast<std::uint64_t>(rest > std::uint64_t{1} << 63) |
+              (static_cast<std::uint64_t>(rest == std::uint64_t{1} << 63) & extended & 1);
   if (extended == 0) {  // carried out of 64 bits: 2^64 exactly
     extended = std::uint64_t{1} << 63;
     ++exponent;
