@@ -34,10 +34,8 @@ HFONT MakeFont(const FontDescription& font, UINT dpi) {
 
 // Labels size themselves to their caption and only ever grow, so a face with other
 // metrics than the designed one never cuts a caption off or wraps it.
-SIZE GrownToCaption(HWND label, HFONT font, SIZE designed) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
+SIZE GrownToCaption(HWND label, HFONT font, std::string_view caption, SIZE designed) {
+  const std::wstring text = Utf8ToWide(caption);
   SIZE needed{};
   HDC dc = GetDC(label);
   const HGDIOBJ previous = SelectObject(dc, font);
@@ -64,7 +62,9 @@ void Layout(const TForm& form, UINT dpi) {
     const HFONT font = fontFor(d.font ? d.font : &form.Description().font);
     SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SIZE size{Scale(d.width, dpi), Scale(d.height, dpi)};
-    if (d.controlClass == ControlClass::Label) size = GrownToCaption(control->Handle(), font, size);
+    if (d.controlClass == ControlClass::Label) {
+      size = GrownToCaption(control->Handle(), font, d.caption, size);
+    }
     SetWindowPos(control->Handle(), nullptr, Scale(d.left, dpi), Scale(d.top, dpi), size.cx,
                  size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
