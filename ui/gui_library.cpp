@@ -2,6 +2,7 @@
 
 #include "ui/gui_library.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/exceptions.h"
@@ -22,6 +23,15 @@ TControl* TForm::FindControlByName(std::string_view name) const {
     if (control->Description().name == name) return control.get();
   }
   return nullptr;
+}
+
+std::vector<const TControl*> TForm::TabStops() const {
+  std::vector<const TControl*> stops;
+  for (const auto& control : controls_) {
+    if (control->Description().tabOrder >= 0) stops.push_back(control.get());
+  }
+  std::ranges::sort(stops, {}, [](const TControl* c) { return c->Description().tabOrder; });
+  return stops;
 }
 
 void TForm::ThrowMissingControl(std::string_view name) {

@@ -91,6 +91,8 @@ class TForm : public TObject {
 
   const FormDescription& Description() const { return description_; }
   const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
+  // The controls that Tab visits, in their tab order.
+  std::vector<const TControl*> TabStops() const;
   NativeHandle Handle() const { return handle_; }
 
   void Show();  // toolkit

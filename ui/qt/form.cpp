@@ -1,6 +1,5 @@
 #include <QLabel>
 #include <QWidget>
-#include <algorithm>
 
 #include "ui/gui_library.h"
 #include "ui/qt/font.h"
@@ -17,15 +16,10 @@ void NameControlsByTheirLabels(const TForm& form) {
 }
 
 void SetTabOrder(const TForm& form) {
-  std::vector<const TControl*> stops;
   for (const auto& control : form.Controls()) {
-    if (control->Description().tabOrder >= 0) {
-      stops.push_back(control.get());
-    } else {
-      control->Handle()->setFocusPolicy(Qt::NoFocus);
-    }
+    if (control->Description().tabOrder < 0) control->Handle()->setFocusPolicy(Qt::NoFocus);
   }
-  std::ranges::sort(stops, {}, [](const TControl* c) { return c->Description().tabOrder; });
+  const std::vector<const TControl*> stops = form.TabStops();
   for (std::size_t i = 1; i < stops.size(); ++i) {
     QWidget::setTabOrder(stops[i - 1]->Handle(), stops[i]->Handle());
   }

@@ -90,17 +90,12 @@ void FitClientArea(const TForm& form) {
 // tabs through the z-order, and assistive technology names a field by the static control
 // just before it, so this one order serves both.
 void StackInReadingOrder(const TForm& form) {
-  std::vector<const TControl*> stops;
-  for (const auto& control : form.Controls()) {
-    if (control->Description().tabOrder >= 0) stops.push_back(control.get());
-  }
-  std::ranges::sort(stops, {}, [](const TControl* c) { return c->Description().tabOrder; });
   HWND previous = HWND_TOP;
   const auto place = [&previous](const TControl& control) {
     SetWindowPos(control.Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     previous = control.Handle();
   };
-  for (const TControl* stop : stops) {
+  for (const TControl* stop : form.TabStops()) {
     for (const auto& label : form.Controls()) {
       if (label->Description().focusControl == stop->Description().name) place(*label);
     }
