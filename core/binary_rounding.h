@@ -64,6 +64,33 @@ constexpr DoubleParts RoundTo53Bits(UInt128 significand, int bits, std::int64_t 
   return {static_cast<std::uint64_t>(rounded), exponent};
 }
 
+// 1 when dropping the bits `rest` from below `kept` rounds it up, to nearest with ties to
+// even, else 0; `half` is the dropped bits' halfway value. Arithmetic rather than a branch:
+// whether a product rounds up is as good as random, and a mispredicted branch costs more
+// than the whole rounding.
+constexpr std::uint64_t RoundingIncrement(std::uint64_t kept, std::uint64_t rest,
+                                          std::uint64_t half) {
+  return static_cast<std::uint64_t>(rest > half) |
+         (static_cast<std::uint64_t>(rest == half) & kept & 1);
+}
+
+// RoundTo53Bits for a significand of 54 to 64 bits, in one word: the usual case, and
+// without RoundShiftRight's 128-bit work.
+//
+//   RoundWordTo53Bits((1 << 54) + 2, 1, 0) == {1 << 52, 2}   (tie, to even)
+constexpr DoubleParts RoundWordTo53Bits(std::uint64_t significand, int drop,
+                                        std::int64_t exponent) {
+  const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+  std::uint64_t rounded = significand >> drop;
+  rounded += RoundingIncrement(rounded, significand & (2 * half - 1), half);
+  exponent += drop;
+  if (rounded == std::uint64_t{1} << 53) {  // carried into a new bit
+    rounded >>= 1;
+    ++exponent;
+  }
+  return {rounded, exponent};
+}
+
 // The double with these parts; they must lie in the normal range.
 constexpr double PackNormal(DoubleParts parts, bool negative = false) {
   const std::uint64_t sign = negative ? std::uint64_t{1} << 63 : 0;

@@ -28,15 +28,7 @@ double RoundToDouble(std::uint64_t value) {
 DoubleParts RoundToDoubleParts(std::uint64_t value) {
   const int spare = std::countl_zero(value) - 11;   // bits free above a 53-bit significand
   if (spare >= 0) return {value << spare, -spare};  // exact
-  // 1 to 11 bits too many: drop them, rounding to nearest with ties to even, in one word.
-  const int drop = -spare;
-  std::uint64_t significand = value >> drop;
-  const std::uint64_t rest = value & ((std::uint64_t{1} << drop) - 1);
-  const std::uint64_t half = std::uint64_t{1} << (drop - 1);
-  significand += static_cast<std::uint64_t>(rest > half) |
-                 (static_cast<std::uint64_t>(rest == half) & significand & 1);
-  if (significand == kHiddenBit << 1) return {kHiddenBit, drop + 1};  // carried to 2^53
-  return {significand, drop};
+  return RoundWordTo53Bits(value, -spare, 0);       // 1 to 11 bits too many
 }
 
 BinarySplit SplitBinary(double value) {

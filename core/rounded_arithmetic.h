@@ -19,16 +19,6 @@ namespace rounded_arithmetic_detail {
 constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
 constexpr int kExtendedBits = 64;
 
-// 1 when a value whose low `shift` bits `rest` are dropped from `kept` rounds up (to
-// nearest, ties to the even neighbour), else 0. Written without branches: whether a
-// product rounds up is as good as random, and a mispredicted branch costs more than the
-// whole computation.
-constexpr std::uint64_t RoundingIncrement(std::uint64_t kept, std::uint64_t rest, int shift) {
-  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-  return static_cast<std::uint64_t>(rest > half) |
-         (static_cast<std::uint64_t>(rest == half) & kept & 1);
-}
-
 }  // namespace rounded_arithmetic_detail
 
 // A positive normal double as its parts.
@@ -52,24 +42,13 @@ constexpr double RoundedProduct(DoubleParts x, DoubleParts y) {
   rest <<= lift;
   std::int64_t exponent =
       x.exponent + y.exponent - 2 * kSpare + 64 - static_cast<std::int64_t>(lift);
-  // Rounded to 64 bits by the whole low word (arithmetic, not branches: see above).
-  extended += static_cast<std::uint64_t>(rest > std::uint64_t{1} << 63) |
-              (static_cast<std::uint64_t>(rest == std::uint64_t{1} << 63) & extended & 1);
+  // Rounded to 64 bits by the whole low word, then to 53.
+  extended += RoundingIncrement(extended, rest, std::uint64_t{1} << 63);
   if (extended == 0) {  // carried out of 64 bits: 2^64 exactly
     extended = std::uint64_t{1} << 63;
     ++exponent;
   }
-  // Then to 53 bits, dropping the low 11; a carry to 2^53 moves the exponent instead.
-  constexpr int kDropped = kExtendedBits - 53;
-  std::uint64_t significand = extended >> kDropped;
-  significand +=
-      RoundingIncrement(significand, extended & ((std::uint64_t{1} << kDropped) - 1), kDropped);
-  exponent += kDropped;
-  if (significand == std::uint64_t{1} << 53) {
-    significand >>= 1;
-    ++exponent;
-  }
-  return PackNormal({significand, exponent});
+  return PackNormal(RoundWordTo53Bits(extended, kExtendedBits - 53, exponent));
 }
 
 // a * b, rounded to 64 bits, then to a double.
