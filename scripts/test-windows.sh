@@ -32,9 +32,27 @@ if [ ! -e "$WINEPREFIX/.ready" ]; then
   touch "$WINEPREFIX/.ready"
 fi
 
+# One server for the whole run. Left to itself, Wine starts a server with the first process
+# and winds it down after the last; Wine processes started in parallel meanwhile can find
+# their connection reset and die before their first line (about one core run in two did).
+# Wine's own services live as long as that server and hold the output of the program that
+# started them, so they are started here and not by a test whose output CTest waits on.
+keep_wine_running() {
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+wineserver -k 2>/dev/null || true
+keep_wine_running
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVORN_LTO=OFF
 cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -E '^WindowUnderWine$'
+# The window test changes the resolution between runs, and so restarts the server itself.
+wineserver -k
+wineserver -w
+ctest --test-dir "$build" --output-on-failure -R '^WindowUnderWine$'
 # The packages: signed, installed, upgraded and removed in the same prefix.
+keep_wine_running
 tests/windows/package_test.sh
