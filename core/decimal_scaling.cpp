@@ -38,15 +38,15 @@ constexpr std::array<double, kTableSize> kReciprocals = [] {
 
 constexpr double kLargeStepReciprocal = RoundedReciprocal(kLargeStep);
 
-// Both tables unpacked into one, indexed by exponent + 255: the reciprocals for negative
-// exponents, the factors for positive ones, so no branch picks the table.
+// Both tables in one, indexed by exponent + 255, ready for the product: the reciprocals
+// for negative exponents, the factors for positive ones, so no branch picks the table.
 constexpr auto kPowerParts = [] {
-  std::array<DoubleParts, 2 * kTableSize - 1> parts{};
+  std::array<TopAlignedParts, 2 * kTableSize - 1> parts{};
   for (int i = 1; i < kTableSize; ++i) {
-    parts[kTableSize - 1 - i] = Unpack(kReciprocals[i]);
-    parts[kTableSize - 1 + i] = Unpack(kFactors[i]);
+    parts[kTableSize - 1 - i] = TopAligned(kReciprocals[i]);
+    parts[kTableSize - 1 + i] = TopAligned(kFactors[i]);
   }
-  parts[kTableSize - 1] = Unpack(1.0);
+  parts[kTableSize - 1] = TopAligned(1.0);
   return parts;
 }();
 
@@ -81,8 +81,8 @@ bool IsSingleStep(std::int64_t exponent) {
 }
 
 double SingleStep(std::uint64_t significand, std::int64_t exponent) {
-  return RoundedProduct(RoundToDoubleParts(significand),
-                        kPowerParts[static_cast<std::size_t>(exponent + kTableSize - 1)]);
+  return RoundedIntegerProduct(significand,
+                               kPowerParts[static_cast<std::size_t>(exponent + kTableSize - 1)]);
 }
 
 }  // namespace

@@ -25,12 +25,6 @@ double RoundToDouble(std::uint64_t value) {
   return PackNormal(RoundTo53Bits(value, BitLength(value), 0));
 }
 
-DoubleParts RoundToDoubleParts(std::uint64_t value) {
-  const int spare = std::countl_zero(value) - 11;   // bits free above a 53-bit significand
-  if (spare >= 0) return {value << spare, -spare};  // exact
-  return RoundWordTo53Bits(value, -spare, 0);       // 1 to 11 bits too many
-}
-
 BinarySplit SplitBinary(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const std::uint64_t sign = bits & kSignMask;

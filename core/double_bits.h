@@ -13,11 +13,6 @@
 //   RoundToDouble(9007199254740995) == 0x1.0000000000002p53
 double RoundToDouble(std::uint64_t value);
 
-// The same rounding, as the parts of the double, for a nonzero value.
-//
-//   RoundToDoubleParts(12) == {0x18000000000000, -49}
-DoubleParts RoundToDoubleParts(std::uint64_t value);
-
 // A finite nonzero value split as fraction * 2^exponent with 0.5 <= |fraction| < 1;
 // subnormal values are normalised first.
 //

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 
+#include "core/double_bits.h"
 #include "core/extended.h"
 #include "tests/test_support.h"
 
@@ -60,6 +61,47 @@ TEST(RoundedArithmetic, AgreesWithTheExtendedUnitOnARandomSweep) {
                     << Hex(X87Reciprocal(b));
     }
   }
+}
+
+// The reading's fused step must give what its two parts give: the integer rounded to a
+// double, then the double-rounded product. The edges are integers that round up out of
+// 64 bits or sit at 2^53, and products whose top bit falls either side of the word.
+TEST(RoundedArithmetic, IntegerProductMatchesRoundingFirst) {
+  const std::uint64_t edges[] = {1,
+                                 3,
+                                 (1ull << 53) - 1,
+                                 1ull << 53,
+                                 (1ull << 53) + 1,
+                                 (1ull << 53) + 3,
+                                 (1ull << 60) - 1,
+                                 1000000000000000000,
+                                 ~0ull,
+                                 ~0ull - 1024,
+                                 ~0ull << 11};
+  const double factors[] = {
+      1.0,  0x1.999999999999ap-4, 0x1.fffffffffffffp0, 0x1.0000000000001p0, 0x1.6a09e667f3bcdp0,
+      1e22, 0x1.cd2b297d889bcp-54};
+  std::mt19937_64 engine(20261208);
+  int failures = 0;
+  const auto check = [&failures](std::uint64_t n, double y) {
+    const double want = RoundedProduct(RoundToDouble(n), y);
+    const double got = RoundedIntegerProduct(n, TopAligned(y));
+    if (Bits(got) != Bits(want) && ++failures <= 10) {
+      ADD_FAILURE() << n << " * " << Hex(y) << ": fused " << Hex(got) << ", in two steps "
+                    << Hex(want);
+    }
+  };
+  for (const std::uint64_t n : edges) {
+    for (const double y : factors) check(n, y);
+  }
+  for (int i = 0; i < 1'000'000; ++i) {
+    const std::uint64_t n = engine() >> (engine() % 64);
+    const double y = std::ldexp(1.0 + static_cast<double>(engine() >> 12) * 0x1p-52, -60);
+    if (n != 0) check(n, y);
+  }
+  EXPECT_EQ(Bits(RoundedIntegerProduct(3, TopAligned(0x1.999999999999ap-4))),
+            Bits(0x1.3333333333334p-2));
+  EXPECT_EQ(Bits(RoundedIntegerProduct((1ull << 60) - 1, TopAligned(1.0))), Bits(0x1p60));
 }
 
 }  // namespace
