@@ -91,6 +91,7 @@ struct Significand {
   std::uint64_t value = 0;
   int count = 0;
   std::int64_t scale = 0;
+  bool lastIsZero = false;  // whether the last digit held is a 0, as the text shows it
 
   // Reads digits until the first byte that is not one or until 19 are held. While eight
   // more cannot pass the 19, eight are taken at once with no check of the limit. The work
@@ -115,6 +116,7 @@ struct Significand {
     }
     value = digits;
     count += static_cast<int>(at - start);
+    if (at != start) lastIsZero = at[-1] == '0';
     return at;
   }
 
@@ -129,6 +131,9 @@ struct Significand {
       ++place;
     }
     if (kept == 0) return {negative, 0, 0};
+    // The text has already told whether the last digit held is a zero; asking the value
+    // would put a division at the end of the chain of digit arithmetic.
+    if (count < kReadDigits && !lastIsZero) return {negative, kept, place + exponent};
     while (kept % 10 == 0) {
       kept /= 10;
       ++place;
