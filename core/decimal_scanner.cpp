@@ -91,7 +91,7 @@ struct Significand {
   std::uint64_t value = 0;
   int count = 0;
   std::int64_t scale = 0;
-  bool lastIsZero = false;  // whether the last digit held is a 0, as the text shows it
+  bool lastIsZero = false;  // whether the last digit held may be a 0, as the text shows it
 
   // Reads digits until the first byte that is not one or until 19 are held. While eight
   // more cannot pass the 19, eight are taken at once with no check of the limit. The work
@@ -181,6 +181,52 @@ const char* ScanExponent(const char* at, const char* end, std::int64_t& exponent
   return at == first ? nullptr : at;
 }
 
+// Digits and at most one point, of any length: the integer digits, then the fraction.
+const char* ScanMantissa(const char* at, const char* end, Significand& s, bool& hasDigits) {
+  const char* const integerStart = at;
+  at = ScanInteger(at, end, s);
+  hasDigits = at != integerStart;
+  if (at != end && *at == '.') {
+    const char* const fractionStart = ++at;
+    at = ScanFraction(at, end, s);
+    hasDigits = hasDigits || at != fractionStart;
+  }
+  return at;
+}
+
+const char* AccumulateDigits(const char* at, const char* end, std::uint64_t& digits) {
+  for (unsigned digit; at != end && (digit = DigitValue(*at)) <= 9; ++at) {
+    digits = digits * 10 + digit;
+  }
+  return at;
+}
+
+// The same for at most 18 bytes, which is nearly every field text: they hold at most 18
+// digits, all of which the significand keeps exactly, so the digits go into one word with
+// no limit to check and no zeros to skip (leading zeros add nothing to the value), and
+// their count and place come from pointers afterwards. The count includes any leading
+// zeros; it matters only in that it stays below 19.
+const char* ScanShortMantissa(const char* at, const char* end, Significand& s, bool& hasDigits) {
+  std::uint64_t digits = 0;
+  const char* const integerStart = at;
+  at = AccumulateDigits(at, end, digits);
+  const std::ptrdiff_t integerDigits = at - integerStart;
+  std::ptrdiff_t fractionDigits = 0;
+  if (at != end && *at == '.') {
+    const char* const fractionStart = ++at;
+    at = AccumulateDigits(at, end, digits);
+    fractionDigits = at - fractionStart;
+  }
+  hasDigits = integerDigits + fractionDigits != 0;
+  s.value = digits;
+  s.count = static_cast<int>(integerDigits + fractionDigits);
+  s.scale = -fractionDigits;
+  // A point after the last digit hides it; the rare text that ends in one is then looked
+  // at by value.
+  s.lastIsZero = hasDigits && (at[-1] == '0' || at[-1] == '.');
+  return at;
+}
+
 }  // namespace
 
 std::optional<DecimalNumber> ScanDecimal(std::string_view text) {
@@ -191,14 +237,9 @@ std::optional<DecimalNumber> ScanDecimal(std::string_view text) {
   if (at != end && (*at == '-' || *at == '+')) ++at;
 
   Significand significand;
-  const char* const integerStart = at;
-  at = ScanInteger(at, end, significand);
-  bool hasDigits = at != integerStart;
-  if (at != end && *at == '.') {
-    const char* const fractionStart = ++at;
-    at = ScanFraction(at, end, significand);
-    hasDigits = hasDigits || at != fractionStart;
-  }
+  bool hasDigits = false;
+  at = end - at <= kKeptDigits ? ScanShortMantissa(at, end, significand, hasDigits)
+                               : ScanMantissa(at, end, significand, hasDigits);
   if (!hasDigits) return std::nullopt;
 
   std::int64_t exponent = 0;

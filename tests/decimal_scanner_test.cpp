@@ -38,6 +38,13 @@ TEST(ScanDecimal, FormsSignificandAndExponent) {
       {"1e123456789", DecimalNumber{false, 1, 12345678}},
       {"1e-000123456789", DecimalNumber{false, 1, -12345678}},
       {" \v+7.", DecimalNumber{false, 7, 0}},
+      // Either side of the 18 bytes read in one word: all kept, then the 19th rounding.
+      {"-123456789012345678", DecimalNumber{true, 123456789012345678, 0}},
+      {"1234567890123456785", DecimalNumber{false, 123456789012345679, 1}},
+      {"12345678901234567.5", DecimalNumber{false, 123456789012345675, -1}},
+      {"000000000000000012", DecimalNumber{false, 12, 0}},
+      {"0000000000000000012", DecimalNumber{false, 12, 0}},
+      {"10.", DecimalNumber{false, 1, 1}},
       {"1e", std::nullopt},
       {"-.e1", std::nullopt},
       {"", std::nullopt},
