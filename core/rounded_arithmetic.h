@@ -5,14 +5,15 @@
 
 #include "core/binary_rounding.h"
 
-// The two operations the number reading needs, done exactly in integers: the exact result
-// is rounded to a 64-bit significand (to nearest, ties to even) and that is rounded to a
+// The products and the reciprocal the number reading needs, done exactly in integers: the exact
+// result is rounded to a 64-bit significand (to nearest, ties to even) and that is rounded to a
 // double (to nearest, ties to even). This is the same double rounding an x87 unit at
 // 64-bit precision performs, without touching any floating-point state, and it can run at
 // compile time.
 //
-// Both take positive normal doubles whose result is a normal double, which is all the
-// number reading ever asks for (powers of ten up to 10^256 and fractions in [0.5, 1)).
+// They take positive operands whose result is a normal double, which is all the number
+// reading ever asks for (powers of ten up to 10^256, fractions in [0.5, 1) and integer
+// significands below 10^19).
 
 namespace rounded_arithmetic_detail {
 
