@@ -84,6 +84,15 @@ const char* SkipDigits(const char* at, const char* end) {
   return at;
 }
 
+// Digits up to `end` or the first byte that is no digit, appended to `digits`; the caller
+// makes sure they fit.
+const char* AccumulateDigits(const char* at, const char* end, std::uint64_t& digits) {
+  for (unsigned digit; at != end && (digit = DigitValue(*at)) <= 9; ++at) {
+    digits = digits * 10 + digit;
+  }
+  return at;
+}
+
 // The significant digits as they are read: the first 19 in value (19 digits stay below
 // 10^19 < 2^64, so it cannot overflow), and the power of ten of the last of them. The
 // scale moves by at most one per byte of text, so it stays far inside 64 bits.
@@ -111,9 +120,7 @@ struct Significand {
     }
     // The limit is a place in the text, so each digit costs one comparison less.
     const char* const stop = at + (end - at < room ? end - at : room);
-    for (unsigned digit; at != stop && (digit = DigitValue(*at)) <= 9; ++at) {
-      digits = digits * 10 + digit;
-    }
+    at = AccumulateDigits(at, stop, digits);
     value = digits;
     count += static_cast<int>(at - start);
     if (at != start) lastIsZero = at[-1] == '0';
@@ -190,13 +197,6 @@ const char* ScanMantissa(const char* at, const char* end, Significand& s, bool& 
     const char* const fractionStart = ++at;
     at = ScanFraction(at, end, s);
     hasDigits = hasDigits || at != fractionStart;
-  }
-  return at;
-}
-
-const char* AccumulateDigits(const char* at, const char* end, std::uint64_t& digits) {
-  for (unsigned digit; at != end && (digit = DigitValue(*at)) <= 9; ++at) {
-    digits = digits * 10 + digit;
   }
   return at;
 }
