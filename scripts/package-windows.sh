@@ -40,10 +40,23 @@ sign "$stage/vorn-ev-calculator.exe"
 cp build/windows-release/data/windows/vorn-ev-calculator.ico "$stage/program.ico"
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"  # Windows line ends, for Notepad and friends
 
+# One version, one product code and one package code, derived from the version under the
+# package's fixed upgrade code. Running the same version's package again then finds it
+# installed: Windows Installer opens that installation (silently, exit code 0) instead of
+# installing a second copy beside it, as a new product code would, or refusing with error
+# 1638, as the same product code under a new package code would.
+wxs=$root/data/windows/vorn-ev-calculator.wxs
+upgrade_code=$(sed -n 's/.*UpgradeCode="\([0-9A-F-]*\)".*/\1/p' "$wxs")
+derived_code() { uuidgen --sha1 --namespace "$upgrade_code" --name "$1 $version" | tr a-f A-F; }
+product_code=$(derived_code product)
+package_code=$(derived_code package)
+
 # wixl takes its sources relative to the folder it runs in.
 (cd "$stage" && wixl --arch x64 -D Version="$version" -D Publisher="The Vorn developers" \
-  -D IconFile=program.ico -D ProgramFile=vorn-ev-calculator.exe -D LicenceFile=LICENSE.txt \
-  -o "$msi" "$root/data/windows/vorn-ev-calculator.wxs")
+  -D ProductCode="$product_code" -D IconFile=program.ico -D ProgramFile=vorn-ev-calculator.exe \
+  -D LicenceFile=LICENSE.txt -o "$msi" "$wxs")
+# wixl draws a random package code whatever the source says; the summary gets the derived one.
+msibuild "$msi" -s "Vorn EV calculator $version" "The Vorn developers" "x64;1033" "{$package_code}"
 sign "$msi"
 
 folder=vorn-ev-calculator-$version

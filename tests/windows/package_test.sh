@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Windows packages as an administrator and a user meet them, under Wine: both signed
 # with a throwaway certificate and verified; a silent install that puts the program, its
-# Start-menu shortcut and its uninstall entry in place, and a program that starts and
-# closes cleanly; a newer package that replaces the older one; and a silent removal that
-# leaves nothing behind. Needs DISPLAY and WINEPREFIX (see scripts/test-windows.sh).
+# Start-menu shortcut and its uninstall entry (with the install location) in place, and a
+# program that starts and closes cleanly; the same package again, which leaves one copy; a
+# newer package that replaces the older one, which then cannot go back over it; and a
+# silent removal that leaves nothing behind. Needs DISPLAY and WINEPREFIX (see
+# scripts/test-windows.sh).
 # Usage: package_test.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -73,10 +75,26 @@ wait
 [ "$(cat "$work/status")" = 0 ] || fail "the installed program ended with $(cat "$work/status")"
 echo "ok   silent install: program, shortcut, uninstall entry; the program starts and closes"
 
+location=$(entry InstallLocation)
+[ "$location" = 'C:\Program Files\Vorn EV calculator\' ] ||
+  fail "the uninstall entry gives the install location as '$location'"
+echo "ok   the uninstall entry gives the install location"
+
+# The same version again, as a user who runs the installer twice does: one copy, exit 0.
+wine msiexec /i "$(winepath -w "$old_msi")" /qn || fail "a second install of $version failed"
+[ "$(copies)" -eq 1 ] && [ "$(installed_version)" = "$version" ] ||
+  fail "$(copies) copies installed after a second install of $version"
+[ -f "$installed/vorn-ev-calculator.exe" ] || fail "a second install of $version lost the program"
+echo "ok   $version installed again: still one copy"
+
 wine msiexec /i "$(winepath -w "$new_msi")" /qn || fail "silent upgrade failed"
 [ "$(copies)" -eq 1 ] || fail "$(copies) copies installed after the upgrade"
 [ "$(installed_version)" = "$newer" ] || fail "version $(installed_version) after the upgrade"
 echo "ok   $newer replaces $version: one copy installed"
+
+! wine msiexec /i "$(winepath -w "$old_msi")" /qn 2>/dev/null || fail "$version went over $newer"
+[ "$(copies)" -eq 1 ] && [ "$(installed_version)" = "$newer" ] || fail "a downgrade changed $newer"
+echo "ok   $version refuses to replace $newer"
 
 wine msiexec /x "$(winepath -w "$new_msi")" /qn || fail "silent removal failed"
 [ ! -e "$installed" ] || fail "the program's folder is left behind"
