@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QStyleOptionFrame>
 
 #include "tests/form_fixture.h"
+#include "tests/widest_results.h"
 
 namespace {
 
@@ -103,17 +105,36 @@ int TextRoom(const QLineEdit* field) {
   return contents.marginsRemoved(field->textMargins()).width() - 2 * 2;
 }
 
-// The longest results (22 characters) and others that once lost their minus sign: each is
-// shown from its first character and fits its field whole.
-TEST_F(Form1Window, ShowsTheLongestResultsWhole) {
+// Digits have one width in the field's font, so the widest shapes with the widest digit
+// bound every text FloatToStr gives. QLineEdit scrolls once a text's width plus one pixel
+// exceeds the room.
+TEST_F(Form1Window, FitsEveryResultShapeWhole) {
+  for (QLineEdit* field : {Widget(form->CallEvEdit), Widget(form->FoldEvEdit)}) {
+    const QFontMetrics metrics = field->fontMetrics();
+    char widest = '0';
+    for (char digit = '1'; digit <= '9'; ++digit) {
+      if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(QChar(widest)))
+        widest = digit;
+    }
+    for (const std::string& text : WidestResultTexts(widest)) {
+      EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)) + 1, TextRoom(field))
+          << text << " in " << QFontInfo(field->font()).family().toStdString() << " at scale "
+          << field->devicePixelRatio();
+    }
+  }
+}
+
+// The longest results of both forms, and others that once lost their minus sign, shown from
+// their first character, also after the user has been in the field and moved to its end.
+TEST_F(Form1Window, ShowsTheLongestResultsFromTheirFirstCharacter) {
   const struct {
     QString call, win, known, outs;
     bool inCallField;
     QString shown;
   } cases[] = {
-      {"0", "-4.9e-324", "5", "47", true, "-4.94065645841247E-324"},
+      {"0.0001", "-1e-300", "5", "9", true, "-1.91489361702128E-301"},
+      {"0.0001", "-1e-300", "5", "9", false, "-0.0000808510638297872"},
       {"4.9e-324", "0", "0", "0", false, "-4.94065645841247E-324"},
-      {"0.01", "0.03", "5", "9", false, "-0.00808510638297872"},
       {"1", "-1e300", "5", "8", true, "-1.70212765957447E299"},
   };
   for (const auto& c : cases) {
@@ -123,9 +144,62 @@ TEST_F(Form1Window, ShowsTheLongestResultsWhole) {
     const std::string shown = c.shown.toStdString();
     ASSERT_EQ(field->text(), c.shown);
     EXPECT_EQ(field->cursorPosition(), 0) << shown << ": the view follows the cursor";
-    // QLineEdit scrolls only when the text's width plus one pixel exceeds the room.
-    EXPECT_LE(field->fontMetrics().horizontalAdvance(c.shown) + 1, TextRoom(field))
-        << shown << " in " << QFontInfo(field->font()).family().toStdString();
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(c.shown) + 1, TextRoom(field)) << shown;
+  }
+}
+
+// A text wider than its field scrolls while the cursor is at its end, and shows its start
+// again once the user moves on to another control, in a result and in an input alike; the
+// cursor stays where it was while another window has the focus.
+TEST_F(Form1Window, ShowsAFieldsStartOnceItIsLeft) {
+  for (QLineEdit* field : {Widget(form->MoneyToCallEdit), Widget(form->FoldEvEdit)}) {
+    const std::string name = field->objectName().toStdString();
+    field->setText(QString(60, '7'));
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_End);
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(field, &away);
+    EXPECT_EQ(field->cursorPosition(), 60) << name << ": left for another window";
+    field->setSelection(10, 40);  // a selection made with mouse or keyboard
+    Widget(form->Button1)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(field->cursorPosition(), 0) << name;
+    EXPECT_FALSE(field->hasSelectedText()) << name;
+  }
+}
+
+// From the button, the arrow keys move to the neighbouring tab stop; in a field they move
+// the cursor and leave the focus where it is.
+TEST_F(Form1Window, MovesBetweenControlsWithTheArrowKeysAsInADialog) {
+  form->Handle()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form->Handle()));
+  const struct {
+    Qt::Key key;
+    QWidget* from;
+    QWidget* to;
+  } moves[] = {
+      {Qt::Key_Down, Widget(form->Button1), Widget(form->MoneyToCallEdit)},
+      {Qt::Key_Right, Widget(form->Button1), Widget(form->MoneyToCallEdit)},
+      {Qt::Key_Up, Widget(form->Button1), Widget(form->FoldEvEdit)},
+      {Qt::Key_Left, Widget(form->Button1), Widget(form->FoldEvEdit)},
+      {Qt::Key_Down, Widget(form->WinningsEdit), Widget(form->WinningsEdit)},
+      {Qt::Key_Left, Widget(form->CallEvEdit), Widget(form->CallEvEdit)},
+  };
+  for (const auto& move : moves) {
+    move.from->setFocus();
+    QTest::keyClick(move.from, move.key);
+    EXPECT_EQ(QApplication::focusWidget(), move.to)
+        << "key " << move.key << " from " << move.from->objectName().toStdString();
+  }
+}
+
+// A paste longer than the limit is cut at it, in every field.
+TEST_F(Form1Window, CutsAPasteAtTheFieldLimit) {
+  QApplication::clipboard()->setText(QString(TEdit::kMaxLength + 100, '1'));
+  for (QLineEdit* field : {Widget(form->MoneyToCallEdit), Widget(form->OutsEdit)}) {
+    EXPECT_EQ(field->maxLength(), TEdit::kMaxLength);
+    field->clear();
+    field->paste();
+    EXPECT_EQ(field->text().size(), TEdit::kMaxLength) << field->objectName().toStdString();
   }
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real program on an X server (start it under xvfb-run), works it by keyboard as a
-# person would, saves a screenshot, closes the window as a window manager does and checks
+# person would, saves a screenshot, checks the widest results on the screen, closes the window as a window manager does and checks
 # that the program ends with status 0.
 # Usage: smoke_test.sh PROGRAM CLOSE-HELPER SCREENSHOT.png
 set -euo pipefail
@@ -24,9 +24,11 @@ done
 xdotool key --window "$window" Tab Tab Tab space  # past the two results back to the button
 sleep 0.5
 
-# The icon arrives just after the first paint; by now it must be there, in both sizes.
-icons=$(xprop -id "$window" _NET_WM_ICON | grep -c -E 'Icon \((32 x 32|48 x 48)\)' || true)
-[ "$icons" -eq 2 ] || { echo "the window does not carry its 32 and 48 pixel icons"; exit 1; }
+# The icon arrives just after the first paint; by now it must be there, in both sizes (Qt
+# scales the smaller one by a fractional scale factor).
+icons=$(xprop -id "$window" _NET_WM_ICON | grep -o -E 'Icon \([0-9]+ x [0-9]+\)' || true)
+[ "$(wc -l <<<"$icons")" -eq 2 ] && grep -q 'Icon (48 x 48)' <<<"$icons" ||
+  { echo "the window does not carry its 32 and 48 pixel icons"; exit 1; }
 
 mkdir -p "$(dirname "$screenshot")"
 import -window "$window" "$screenshot"
@@ -35,6 +37,26 @@ scale=${QT_SCALE_FACTOR:-1}
 expected=$(awk -v s="$scale" 'BEGIN { printf "%dx%d", int(375 * s + 0.5), int(342 * s + 0.5) }')
 size=$(identify -format '%wx%h' "$screenshot")
 [ "$size" = "$expected" ] || { echo "client area is $size, not $expected"; exit 1; }
+
+# The widest results of both forms, one in each field (22 characters each), read off the
+# screen: each field's text starts at its left edge, the minus sign in view, and its ink
+# stops short of the field's right edge.
+for text in 0.0001 -1e-300 5 9; do
+  xdotool key --window "$window" Tab ctrl+a
+  xdotool type --window "$window" --delay 20 -- "$text"
+done
+xdotool key --window "$window" Tab Tab Tab space
+sleep 0.5
+longest=${screenshot%.png}-longest.png
+import -window "$window" "$longest"
+for top in 207 239; do  # the two result fields, 137 by 21 designed pixels at x 195
+  geometry=$(awk -v s="$scale" -v t="$top" \
+    'BEGIN { printf "%dx%d+%d+%d", int(129 * s), int(13 * s), int(199 * s), int((t + 4) * s) }')
+  ink=$(convert "$longest" -crop "$geometry" +repage -fuzz 20% -trim -format '%w %X' info:)
+  inkLeft=${ink#* +} inkWidth=${ink% *} room=${geometry%%x*}
+  [ "$inkLeft" -le $((room / 40)) ] && [ $((inkLeft + inkWidth)) -lt "$room" ] ||
+    { echo "the result at y $top is cut: ink from $inkLeft, $inkWidth wide, in $room"; exit 1; }
+done
 
 "$closer" "$window"
 for _ in $(seq 100); do

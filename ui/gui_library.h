@@ -56,6 +56,9 @@ class TLabel : public TControl {
 class TEdit : public TControl {
  public:
   TEdit(const ControlDescription& description, TForm& form);
+
+  // The most characters a user can type or paste into a field, on every toolkit.
+  static constexpr int kMaxLength = 32767;
 };
 
 class TButton : public TControl {

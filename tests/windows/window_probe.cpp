@@ -6,6 +6,12 @@
 //   Static - "Input a . instead of a comma example:  124.56"
 //   Button tab "Calculated"
 //   ...
+//
+// With "results", it prints each result field's text, the first character in view, and
+// where on the screen the field lays its text out (its formatting rectangle), for a look
+// at the pixels there:
+//
+//   "-4.94065645841247E-324" first 0 rect 198,215 129x15
 
 #include <oleacc.h>
 #include <windows.h>
@@ -44,9 +50,27 @@ std::string AccessibleName(HWND control) {
   return result;
 }
 
+int PrintResults(HWND form) {
+  for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!(GetWindowLongW(child, GWL_STYLE) & ES_READONLY)) continue;
+    wchar_t className[64];
+    GetClassNameW(child, className, 64);
+    if (lstrcmpiW(className, L"Edit") != 0) continue;
+    wchar_t text[64];  // GetWindowText reads another process's edit as it was created
+    SendMessageW(child, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    RECT rect{};
+    SendMessageW(child, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    MapWindowPoints(child, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    std::printf("\"%s\" first %d rect %ld,%ld %ldx%ld\n", Utf8(text).c_str(),
+                static_cast<int>(SendMessageW(child, EM_GETFIRSTVISIBLELINE, 0, 0)), rect.left,
+                rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  }
+  return 0;
+}
+
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
   // Aware of the resolution, so that sizes are read in real pixels, not scaled ones.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   CoInitialize(nullptr);
@@ -55,6 +79,7 @@ int wmain() {
     std::puts("no calculator window");
     return 1;
   }
+  if (argc > 1 && lstrcmpW(argv[1], L"results") == 0) return PrintResults(form);
   RECT frame, client;
   GetWindowRect(form, &frame);
   GetClientRect(form, &client);

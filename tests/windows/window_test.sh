@@ -2,15 +2,18 @@
 # The Windows program under Wine, worked by keyboard as a person would: the worked example
 # typed and the button pressed with Space, the results read back through the clipboard, a
 # fault reported exactly once and dismissed with Enter while the earlier results stay, the
-# window closed with Alt+F4 and exit code 0. Then the window's facts from Win32 (place,
-# client size, z-order, accessible names) at 96, 144 and 192 dots per inch, with a
-# screenshot at each. Needs DISPLAY (a bare X server) and WINEPREFIX (see test-windows.sh).
+# arrow keys from the button, the window closed with Alt+F4 and exit code 0. Then at each
+# resolution Windows offers up to 225 % (96 to 216 dots per inch): the window's facts from
+# Win32 (place, client size, z-order, accessible names), and the widest results read off
+# the screen's pixels after each field was entered, scrolled to its end and left, with a
+# screenshot of each. Needs DISPLAY (a bare X server) and WINEPREFIX (see test-windows.sh).
 # Usage: window_test.sh PROGRAM.exe WINDOW-PROBE.exe EXPECTED-PROBE.txt SCREENSHOT-DIR
 set -euo pipefail
 program=$1 probe=$2 expected=$3 shots=$4
 mkdir -p "$shots"
 status_file=$(mktemp)
-trap 'rm -f "$status_file"; wineserver -k 2>/dev/null || true' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$status_file" "$work"; wineserver -k 2>/dev/null || true' EXIT
 
 start() {
   (timeout 120 wine "$program" >/dev/null 2>&1; echo $? >"$status_file") &
@@ -37,7 +40,7 @@ copied() {
   printf '' | xclip -selection clipboard
   xdotool key ctrl+c
   sleep 0.3
-  xclip -o -selection clipboard 2>/dev/null || true
+  timeout 5 xclip -o -selection clipboard 2>/dev/null || true
 }
 
 expect_results() {
@@ -75,23 +78,43 @@ sleep 0.5
 xdotool windowfocus --sync "$window"
 expect_results 5.74468085106383 -8.08510638297872 "after the fault"
 
-# The longest result there is, shown from its first character (look at the screenshot).
-for text in 0 -4.9e-324 5 47; do
-  xdotool key Tab
-  xdotool type --delay 20 -- "$text"
-done
-xdotool key Tab Tab Tab space
-sleep 0.5
-expect_results -4.94065645841247E-324 0 "the longest result"
-import -window "$window" "$shots/window-96dpi-longest.png"
+# From the button, the arrow keys lead to the neighbouring fields, as in a dialog.
+xdotool key Up
+[ "$(copied)" = -8.08510638297872 ] || { echo "FAIL: Up from the button does not reach the fold result"; exit 1; }
+xdotool key Tab Down
+xdotool type -- 7
+xdotool key Tab Tab Tab Tab Tab Tab Tab
+[ "$(copied)" = 7 ] || { echo "FAIL: Down from the button does not reach the first field"; exit 1; }
+xdotool key Tab
+echo "ok   arrow keys from the button"
 close_and_expect_zero
 echo "ok   closed with exit code 0"
+
+# Each result field's text on the screen: inside the field's formatting rectangle, starting
+# at its left edge (the minus sign), leaving its last column blank, on the field's white.
+check_results_on_screen() {
+  local dpi=$1 shot=$2 line text first x y w h ink
+  while read -r line; do
+    text=${line%\" first*}; text=${text#\"}
+    read -r first x y w h < <(sed 's/.*first \([0-9-]*\) rect \([0-9]*\),\([0-9]*\) \([0-9]*\)x\([0-9]*\)/\1 \2 \3 \4 \5/' <<<"$line")
+    [ "$first" = 0 ] || { echo "FAIL at $dpi dpi: $text is shown from character $first"; exit 1; }
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage "$work/field.png"
+    [ "$(convert "$work/field.png" -format '%[hex:p{0,0}]' info:)" = FFFFFF ] ||
+      { echo "FAIL at $dpi dpi: the field of $text is not white"; exit 1; }
+    # The ink's bounding box: width, height, left and top within the rectangle.
+    ink=$(convert "$work/field.png" -fuzz 20% -trim -format '%w %X' info:)
+    local inkWidth=${ink% *} inkLeft=${ink#* }
+    inkLeft=${inkLeft#+}
+    [ "$inkLeft" -le $((dpi / 48)) ] && [ $((inkLeft + inkWidth)) -lt "$w" ] ||
+      { echo "FAIL at $dpi dpi: $text is cut (ink from $inkLeft, $inkWidth wide, in $w)"; exit 1; }
+  done < <(wine "$probe" results | tr -d '\r')
+}
 
 set_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wineserver -w
 }
-for dpi in 96 144 192; do
+for dpi in 96 120 144 168 192 216; do
   set_dpi "$dpi"
   start
   facts=$(wine "$probe" | tr -d '\r')
@@ -104,8 +127,22 @@ for dpi in 96 144 192; do
     exit 1
   fi
   import -window "$window" "$shots/window-${dpi}dpi-empty.png"
+  # The widest results of both forms, one in each field: 22 characters each.
+  for text in 0.0001 -1e-300 5 9; do
+    xdotool key Tab
+    xdotool type --delay 20 -- "$text"
+  done
+  xdotool key Tab Tab Tab space
+  sleep 0.5
+  expect_results -1.91489361702128E-301 -0.0000808510638297872 "the longest results at $dpi dpi"
+  # Each field entered, moved to its end and left again.
+  xdotool key shift+Tab shift+Tab End Tab End Tab
+  sleep 0.3
+  import -screen -window root "$work/screen.png"
+  check_results_on_screen "$dpi" "$work/screen.png"
+  import -window "$window" "$shots/window-${dpi}dpi-longest.png"
   close_and_expect_zero
-  echo "ok   $dpi dpi: designed place, client area, z-order and accessible names"
+  echo "ok   $dpi dpi: designed place, client area, z-order, accessible names, results whole"
 done
 set_dpi 96
 echo "the Windows program passed; screenshots in $shots"

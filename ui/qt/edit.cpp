@@ -1,3 +1,4 @@
+#include <QFocusEvent>
 #include <QLineEdit>
 
 #include "ui/gui_library.h"
@@ -5,12 +6,29 @@
 
 namespace {
 
+// A field that is left for another control of the window shows its text from the first
+// character again, so a long text never stays scrolled to its end with its sign out of
+// view. Leaving the window, or opening the field's context menu, keeps the cursor where
+// it was, for when the user comes back.
+class Field : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+      setCursorPosition(0);
+  }
+};
+
 QLineEdit* NewEdit(const ControlDescription& d, QWidget* window) {
-  auto* edit = new QLineEdit(window);
+  auto* edit = new Field(window);
   edit->setObjectName(ToQString(d.name));
   edit->setGeometry(d.left, d.top, d.width, d.height);
   if (d.font) edit->setFont(ToQFont(*d.font));
   edit->setReadOnly(d.readOnly);
+  edit->setMaxLength(TEdit::kMaxLength);
   // Qt's accessibility bridge reports read-only line edits as editable; say it in words.
   if (d.readOnly) edit->setAccessibleDescription("Read-only");
   return edit;

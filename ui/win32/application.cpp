@@ -4,24 +4,13 @@
 
 #include "core/exceptions.h"
 #include "ui/gui_library.h"
+#include "ui/win32/dialog_keys.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/text.h"
 
 namespace {
 
 const wchar_t kTitle[] = L"Vorn EV calculator";
-
-// Enter on a focused push button presses it, as Space does. The dialog manager would
-// instead send IDOK to a window that is not a dialog.
-bool PressedFocusedButton(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
-  HWND focus = GetFocus();
-  if (!focus) return false;
-  const auto code = SendMessageW(focus, WM_GETDLGCODE, 0, 0);
-  if (!(code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) return false;
-  SendMessageW(focus, BM_CLICK, 0, 0);
-  return true;
-}
 
 }  // namespace
 
@@ -62,9 +51,7 @@ void TApplication::Run() {
   HWND main = MainForm()->Handle();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (PressedFocusedButton(message)) continue;
-    // Tab, Shift+Tab and the arrow keys move between the controls, as in a dialog.
-    if (IsWindow(main) && IsDialogMessageW(main, &message)) continue;
+    if (HandleDialogKey(main, message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -1,9 +1,40 @@
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
 #include "ui/gui_library.h"
 #include "ui/win32/form_window.h"
 
-// A read-only edit can still be focused, selected and copied from, as a result should.
+namespace {
+
+// A field that is left for another control of the window shows its text from the first
+// character again, so a long text never stays scrolled to its end with its sign out of
+// view. Leaving the window keeps the caret where it was, for when the user comes back.
+LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR /*id*/,
+                               DWORD_PTR /*data*/) {
+  const LRESULT result = DefSubclassProc(edit, message, w, l);
+  if (message == WM_KILLFOCUS && w && IsChild(GetParent(edit), reinterpret_cast<HWND>(w))) {
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(edit, EditProcedure, 0);
+  }
+  return result;
+}
+
+HWND NewEdit(const ControlDescription& description, TForm& form) {
+  // A read-only edit can still be focused, selected and copied from, as a result should.
+  HWND edit = CreateControlWindow(
+      form, description, L"EDIT",
+      WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | (description.readOnly ? ES_READONLY : 0),
+      WS_EX_CLIENTEDGE);
+  // Explicit, as the system's default differs between Windows and Wine.
+  SendMessageW(edit, EM_SETLIMITTEXT, TEdit::kMaxLength, 0);
+  SetWindowSubclass(edit, EditProcedure, 0, 0);
+  return edit;
+}
+
+}  // namespace
+
 TEdit::TEdit(const ControlDescription& description, TForm& form)
-    : TControl(description, CreateControlWindow(form, description, L"EDIT",
-                                                WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL |
-                                                    (description.readOnly ? ES_READONLY : 0),
-                                                WS_EX_CLIENTEDGE)) {}
+    : TControl(description, NewEdit(description, form)) {}

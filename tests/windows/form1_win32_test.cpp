@@ -1,0 +1,213 @@
+// The calculator window on Win32, in this process: what only the native controls can tell
+// (fonts, formatting rectangles, colours, limits, focus), at every resolution a Windows
+// user is offered, by the same change of resolution a move between screens makes.
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "tests/widest_results.h"
+#include "ui/form1.h"
+#include "ui/win32/dialog_keys.h"
+
+namespace {
+
+// The scalings Windows offers up to 225 %, and custom ones between and beyond them.
+constexpr UINT kDpis[] = {96, 108, 120, 132, 144, 168, 192, 204, 216, 240, 288};
+
+int Scale(int designed, UINT dpi) {
+  return MulDiv(designed, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+std::wstring Wide(const std::string& text) {
+  return std::wstring(text.begin(), text.end());  // the results are ASCII
+}
+
+// The text's width in the field's own font.
+int TextWidth(HWND field, const std::wstring& text) {
+  HDC dc = GetDC(field);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(field, dc);
+  return size.cx;
+}
+
+char WidestDigit(HWND field) {
+  char widest = '0';
+  for (char digit = '1'; digit <= '9'; ++digit) {
+    if (TextWidth(field, std::wstring(1, digit)) > TextWidth(field, std::wstring(1, widest)))
+      widest = digit;
+  }
+  return widest;
+}
+
+RECT FormattingRect(HWND field) {
+  RECT rect{};
+  SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+  return rect;
+}
+
+int FirstVisibleCharacter(HWND field) {
+  return static_cast<int>(SendMessageW(field, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+int CharacterLeft(HWND field, int index) {
+  return static_cast<short>(LOWORD(SendMessageW(field, EM_POSFROMCHAR, index, 0)));
+}
+
+class Form1Win32 : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application->SetReporter([this](const std::string& message) { reports.push_back(message); });
+    form = std::make_unique<TForm1>(nullptr);
+    form->Show();
+  }
+  void TearDown() override { Application->SetReporter(nullptr); }
+
+  // What Windows sends when the window moves to a screen of another density.
+  void MoveToScreenOf(UINT dpi) {
+    RECT frame{0, 0, Scale(375, dpi), Scale(342, dpi)};
+    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE)),
+                             dpi);
+    OffsetRect(&frame, -frame.left, -frame.top);
+    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&frame));
+  }
+
+  void Press(UINT key) {
+    MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    if (!HandleDialogKey(form->Handle(), message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+
+  std::unique_ptr<TForm1> form;
+  std::vector<std::string> reports;
+};
+
+// Digits have one width in the field's font, so the widest shapes with the widest digit
+// bound every text FloatToStr gives; each must leave the caret a pixel of room, or the
+// field scrolls once the caret reaches the end.
+TEST_F(Form1Win32, FitsEveryResultWholeAtEveryResolution) {
+  for (const UINT dpi : kDpis) {
+    MoveToScreenOf(dpi);
+    for (TEdit* result : {form->CallEvEdit, form->FoldEvEdit}) {
+      HWND field = result->Handle();
+      const RECT room = FormattingRect(field);
+      for (const std::string& text : WidestResultTexts(WidestDigit(field))) {
+        EXPECT_LT(TextWidth(field, Wide(text)), room.right - room.left)
+            << text << " at " << dpi << " dpi in " << result->Description().name;
+      }
+    }
+  }
+}
+
+// The longest texts as the field really lays them out: first and last character inside
+// the formatting rectangle, also after the user has been in the field and moved to its end.
+TEST_F(Form1Win32, ShowsTheLongestResultsFromTheirFirstCharacter) {
+  const std::string longest[] = {"-0.0000808510638297872", "-4.94065645841247E-324",
+                                 "-1.79769313486232E308"};
+  for (const UINT dpi : kDpis) {
+    MoveToScreenOf(dpi);
+    for (const std::string& text : longest) {
+      form->FoldEvEdit->SetText(text);
+      HWND field = form->FoldEvEdit->Handle();
+      const RECT room = FormattingRect(field);
+      const int last = static_cast<int>(text.size()) - 1;
+      const int end = CharacterLeft(field, last) + TextWidth(field, Wide(text.substr(last)));
+      EXPECT_GE(CharacterLeft(field, 0), room.left) << text << " at " << dpi << " dpi";
+      EXPECT_LE(end, room.right) << text << " at " << dpi << " dpi";
+      SetFocus(field);
+      Press(VK_END);
+      SetFocus(form->Button1->Handle());
+      EXPECT_EQ(FirstVisibleCharacter(field), 0) << text << " at " << dpi << " dpi, left";
+    }
+  }
+}
+
+// A text wider than its field scrolls while the caret is at its end, and shows its start
+// again once the user moves on to another control, in a result and in an input alike.
+TEST_F(Form1Win32, ShowsAFieldsStartOnceItIsLeft) {
+  for (TEdit* edit : {form->MoneyToCallEdit, form->FoldEvEdit}) {
+    edit->SetText(std::string(60, '7'));
+    HWND field = edit->Handle();
+    SetFocus(field);
+    Press(VK_END);
+    ASSERT_GT(FirstVisibleCharacter(field), 0) << edit->Description().name;
+    SendMessageW(field, EM_SETSEL, 10, 50);  // a selection made with mouse or keyboard
+    SetFocus(form->Button1->Handle());
+    EXPECT_EQ(FirstVisibleCharacter(field), 0) << edit->Description().name;
+  }
+}
+
+// From the button, the arrow keys move to the neighbouring tab stop; in a field they move
+// the caret and leave the focus where it is.
+TEST_F(Form1Win32, MovesBetweenControlsWithTheArrowKeysAsInADialog) {
+  const struct {
+    UINT key;
+    const TControl* from;
+    const TControl* to;
+  } moves[] = {
+      {VK_DOWN, form->Button1, form->MoneyToCallEdit},
+      {VK_RIGHT, form->Button1, form->MoneyToCallEdit},
+      {VK_UP, form->Button1, form->FoldEvEdit},
+      {VK_LEFT, form->Button1, form->FoldEvEdit},
+      {VK_DOWN, form->WinningsEdit, form->WinningsEdit},
+      {VK_LEFT, form->CallEvEdit, form->CallEvEdit},
+  };
+  for (const auto& move : moves) {
+    SetFocus(move.from->Handle());
+    Press(move.key);
+    EXPECT_EQ(GetFocus(), move.to->Handle())
+        << "key " << move.key << " from " << move.from->Description().name;
+  }
+}
+
+// A result is painted as any field is, not greyed as the system paints read-only edits.
+TEST_F(Form1Win32, PaintsTheResultsInTheFieldColours) {
+  for (const TEdit* result : {form->CallEvEdit, form->FoldEvEdit}) {
+    HDC dc = GetDC(result->Handle());
+    const auto brush = SendMessageW(form->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                    reinterpret_cast<LPARAM>(result->Handle()));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(COLOR_WINDOW));
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
+    ReleaseDC(result->Handle(), dc);
+  }
+}
+
+// A paste longer than the limit is cut at it, in every field.
+TEST_F(Form1Win32, CutsAPasteAtTheFieldLimit) {
+  const std::wstring pasted(TEdit::kMaxLength + 100, L'1');
+  ASSERT_TRUE(OpenClipboard(form->Handle()));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+  std::copy_n(pasted.c_str(), pasted.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  for (const TEdit* edit : {form->MoneyToCallEdit, form->OutsEdit}) {
+    EXPECT_EQ(SendMessageW(edit->Handle(), EM_GETLIMITTEXT, 0, 0), TEdit::kMaxLength);
+    SetFocus(edit->Handle());
+    SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(GetWindowTextLengthW(edit->Handle()), TEdit::kMaxLength) << edit->Description().name;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  TApplication application(argc, argv);
+  application.Initialize();
+  return RUN_ALL_TESTS();
+}
