@@ -5,12 +5,12 @@
 #        (default: build)
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+build=(cmake ninja-build g++ qt6-base-dev fonts-liberation scdoc)
 test=("${build[@]}" libgtest-dev libboost-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
-      desktop-file-utils appstream dpkg-dev file)
+      desktop-file-utils appstream dpkg-dev file lintian devscripts)
 bench=("${build[@]}" libbenchmark-dev)
-fuzz=(cmake ninja-build clang libclang-rt-14-dev)
-package=(dpkg-dev file)
+fuzz=(cmake ninja-build clang libclang-rt-14-dev libboost-dev)
+package=(dpkg-dev file lintian devscripts)
 cross=(cmake ninja-build g++-aarch64-linux-gnu qemu-user googletest libboost-dev)
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin
          imagemagick)

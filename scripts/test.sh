@@ -12,7 +12,7 @@ flags=()
 if [ "${1:-}" = --sanitize ]; then
   buildDir=build/sanitize
   flags=(-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-         -DVORN_LTO=OFF)
+         -DVORN_LTO=OFF -DVORN_HARDENING=OFF)
   export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1"
 elif [ "${1:-}" = --portable ]; then
