@@ -10,7 +10,8 @@ headers=$("$objdump" -p "$program")
 for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
   grep -q -E "^\s+$flag$" <<<"$headers" || { echo "FAIL: the program is not marked $flag"; exit 1; }
 done
-"$objdump" -h "$program" | grep -q ' \.reloc ' || { echo "FAIL: no relocations to move it by"; exit 1; }
-"$objdump" -t "$program" | grep -q '__stack_chk_guard' ||
+grep -q ' \.reloc ' <<<"$("$objdump" -h "$program")" ||
+  { echo "FAIL: no relocations to move it by"; exit 1; }
+grep -q '__stack_chk_guard' <<<"$("$objdump" -t "$program")" ||
   { echo "FAIL: no stack protector guard in the program"; exit 1; }
 echo "ok   dynamic base, high-entropy addresses, relocations, NX compatible, stack protector"
