@@ -4,6 +4,7 @@
 # and 11 with nothing installed beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/source-date-epoch.sh
 scripts/install-deps.sh windows
 cmake -S . -B build/windows-release -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVORN_BUILD_TESTS=OFF

@@ -11,6 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+. scripts/source-date-epoch.sh
 
 scripts/install-deps.sh windows-package
 scripts/build-windows.sh
@@ -40,6 +41,9 @@ sign "$stage/vorn-ev-calculator.exe"
 cp build/windows-release/data/windows/vorn-ev-calculator.ico "$stage/program.ico"
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"  # Windows line ends, for Notepad and friends
 
+# The cabinet inside the MSI keeps each file's time.
+touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
+
 # One version, one product code and one package code, derived from the version under the
 # package's fixed upgrade code. Running the same version's package again then finds it
 # installed: Windows Installer opens that installation (silently, exit code 0) instead of
@@ -63,8 +67,11 @@ folder=vorn-ev-calculator-$version
 mkdir "$stage/$folder"
 cp "$stage/vorn-ev-calculator.exe" "$stage/LICENSE.txt" "$stage/$folder/"
 sed 's/$/\r/' data/windows/README.txt >"$stage/$folder/README.txt"
+# The same bytes from every build of one commit: the commit's time on every file, in UTC
+# (zip keeps local times), the entries in sorted order, and no extra Unix fields.
+find "$stage/$folder" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 rm -f "$zip"
-(cd "$stage" && zip -q -r "$zip" "$folder")
+(cd "$stage" && find "$folder" | LC_ALL=C sort | TZ=UTC zip -q -X -D -@ "$zip")
 
 if [ -n "${VORN_SIGN_PFX:-}" ]; then
   echo "built and signed: $msi, $zip"

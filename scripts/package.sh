@@ -2,9 +2,9 @@
 # Builds a Debian package of the calculator (installing what is missing) into build/release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/source-date-epoch.sh
 scripts/install-deps.sh build package
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF \
-  -DCPACK_STRIP_FILES=ON
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
 cmake --build build/release
 (cd build/release && cpack)
 ls build/release/*.deb
