@@ -14,7 +14,7 @@ package=(dpkg-dev file lintian devscripts)
 cross=(cmake ninja-build g++-aarch64-linux-gnu qemu-user googletest libboost-dev)
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin
          imagemagick)
-windows_package=("${windows[@]}" wixl msitools uuid-runtime osslsigncode zip)
+windows_package=("${windows[@]}" wixl msitools uuid-runtime faketime osslsigncode zip)
 windows_test=("${windows_package[@]}" openssl unzip googletest libboost-dev wine wine64 fonts-wine fonts-liberation xvfb
               xauth xdotool x11-utils xclip)
 

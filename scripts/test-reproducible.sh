@@ -8,9 +8,10 @@ cd "$(dirname "$0")/.."
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-shipped=(build/release/app/vorn-ev-calculator build/release/vorn-ev-calculator_*_amd64.deb
-         build/windows/vorn-ev-calculator.exe build/windows/vorn-ev-calculator-*-windows-x64.zip
-         build/windows/vorn-ev-calculator-*-x64.msi)
+# Patterns, matched inside each clone.
+shipped=('build/release/app/vorn-ev-calculator' 'build/release/vorn-ev-calculator_*_amd64.deb'
+         'build/windows/vorn-ev-calculator.exe' 'build/windows/vorn-ev-calculator-*-windows-x64.zip'
+         'build/windows/vorn-ev-calculator-*-x64.msi')
 for clone in "$work/a" "$work/second-clone"; do
   git clone -q --no-local . "$clone"
   (cd "$clone" && scripts/package.sh >/dev/null && scripts/package-windows.sh >/dev/null)

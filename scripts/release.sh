@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds a release from a clean tree at a tag or commit (default: HEAD), runs the whole test
+# suite there, and writes into dist/ the Debian package, the Windows MSI and portable zip,
+# and SHA256SUMS over them. With VORN_SIGN_PFX and VORN_SIGN_PASSWORD set the Windows files
+# are signed (see scripts/package-windows.sh); without them they are not, and it says so.
+# Usage: scripts/release.sh [TAG-OR-COMMIT]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+revision=$(git rev-parse --verify "${1:-HEAD}^{commit}")
+
+# A fresh checkout of exactly that commit: nothing uncommitted or left over from earlier
+# builds can reach the packages.
+tree=$(mktemp -d)
+trap 'git -C "$root" worktree remove --force "$tree" 2>/dev/null || rm -rf "$tree"' EXIT
+git worktree add --detach "$tree" "$revision" >/dev/null
+cd "$tree"
+echo "release of $(git describe --tags --always "$revision") from a clean tree"
+
+.ci/run                      # every suite CI runs, the reproducibility check among them
+scripts/package.sh >/dev/null
+scripts/package-windows.sh
+
+dist=$root/dist
+rm -rf "$dist"
+mkdir -p "$dist"
+cp build/release/*.deb build/windows/*.msi build/windows/*-windows-x64.zip "$dist/"
+(cd "$dist" && sha256sum -- * >SHA256SUMS)
+cat "$dist/SHA256SUMS"
+echo "written to $dist"
