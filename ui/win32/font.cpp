@@ -33,7 +33,7 @@ HFONT MakeFont(const FontDescription& font, UINT dpi) {
   if (dpi <= USER_DEFAULT_SCREEN_DPI) return made;
   HDC dc = GetDC(nullptr);
   const HFONT reference = FontOfHeight(font, designed);
-  // The designed width, scaled as the fields are, rounded down.
+  // The designed width, scaled and rounded as the fields' widths are.
   const int allowed =
       MulDiv(SampleWidth(dc, reference), static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
   DeleteObject(reference);
