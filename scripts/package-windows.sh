@@ -58,11 +58,12 @@ package_code=$(derived_code package)
 # wixl takes its sources relative to the folder it runs in. It and msibuild write the
 # time they run into the summary; faketime gives them the commit's.
 at_commit_time=(faketime "@$SOURCE_DATE_EPOCH")
-(cd "$stage" && "${at_commit_time[@]}" wixl --arch x64 -D Version="$version" -D Publisher="The Vorn developers" \
-  -D ProductCode="$product_code" -D IconFile=program.ico -D ProgramFile=vorn-ev-calculator.exe \
-  -D LicenceFile=LICENSE.txt -o "$msi" "$wxs")
+(cd "$stage" && "${at_commit_time[@]}" wixl --arch x64 -D Version="$version" \
+  -D Publisher="The Vorn developers" -D ProductCode="$product_code" -D IconFile=program.ico \
+  -D ProgramFile=vorn-ev-calculator.exe -D LicenceFile=LICENSE.txt -o "$msi" "$wxs")
 # wixl draws a random package code whatever the source says; the summary gets the derived one.
-"${at_commit_time[@]}" msibuild "$msi" -s "Vorn EV calculator $version" "The Vorn developers" "x64;1033" "{$package_code}"
+"${at_commit_time[@]}" msibuild "$msi" -s "Vorn EV calculator $version" "The Vorn developers" \
+  "x64;1033" "{$package_code}"
 sign "$msi"
 
 folder=vorn-ev-calculator-$version

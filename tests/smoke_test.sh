@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real program on an X server (start it under xvfb-run), works it by keyboard as a
-# person would, saves a screenshot, checks the widest results on the screen, closes the window as a window manager does and checks
-# that the program ends with status 0.
+# person would, saves a screenshot, checks the widest results on the screen, closes the
+# window as a window manager does and checks that the program ends with status 0.
 # Usage: smoke_test.sh PROGRAM CLOSE-HELPER SCREENSHOT.png
 set -euo pipefail
 program=$1 closer=$2 screenshot=$3
