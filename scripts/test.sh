@@ -7,9 +7,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+usage() { sed -n 's/^# \{0,1\}//; 3,6p' "$0" >&2; exit 2; }
+[ $# -le 1 ] || usage
+
 buildDir=build/tests
 flags=()
-if [ "${1:-}" = --sanitize ]; then
+if [ $# -eq 0 ]; then
+  :
+elif [ "$1" = --sanitize ]; then
   buildDir=build/sanitize
   flags=(-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
          -DVORN_LTO=OFF -DVORN_HARDENING=OFF)
@@ -18,6 +23,8 @@ if [ "${1:-}" = --sanitize ]; then
 elif [ "${1:-}" = --portable ]; then
   buildDir=build/portable
   flags=(-DVORN_PORTABLE_CORE=ON -DVORN_BUILD_GUI=OFF)
+else
+  usage  # a misspelt option must not quietly run the plain suite
 fi
 
 scripts/install-deps.sh test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <locale>
 #include <string>
 #include <vector>
@@ -59,6 +60,15 @@ TEST(FloatToStr, RoundsTiesToEven) {
       {100000000000001.5, "100000000000002"},
       {0.0, "0"},
       {-0.0, "0"},
+  });
+}
+
+TEST(FloatToStr, NamesTheNonFiniteValues) {
+  ExpectRenders({
+      {std::numeric_limits<double>::infinity(), "INF"},
+      {-std::numeric_limits<double>::infinity(), "-INF"},
+      {std::numeric_limits<double>::quiet_NaN(), "NAN"},
+      {-std::numeric_limits<double>::quiet_NaN(), "NAN"},
   });
 }
 

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "core/exceptions.h"
 #include "tests/form_fixture.h"
 #include "tests/widest_results.h"
 
@@ -224,6 +225,16 @@ TEST_F(Form1Window, WorksWithTheKeyboardAlone) {
   Widget(form->CallEvEdit)->clear();
   QTest::keyClick(Widget(form->Button1), Qt::Key_Return);
   EXPECT_EQ(Widget(form->CallEvEdit)->text(), "5.74468085106383");
+}
+
+// A description that lacks a control, or has it of another class, must not give a form
+// with a dangling field.
+TEST_F(Form1Window, RefusesAControlOfAnotherNameOrClass) {
+  EXPECT_EQ(form->FindControl<TEdit>("OutsEdit"), form->OutsEdit);
+  EXPECT_THROW(form->FindControl<TEdit>("Button1"), Exception);
+  EXPECT_THROW(form->FindControl<TButton>("OutsEdit"), Exception);
+  EXPECT_THROW(form->FindControl<TEdit>("outsEdit"), Exception);
+  EXPECT_THROW(form->FindControl<TEdit>(""), Exception);
 }
 
 // Each caption is its field's buddy, so assistive technology names the field by it.

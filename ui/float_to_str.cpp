@@ -1,6 +1,7 @@
 #include "ui/float_to_str.h"
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace {
@@ -54,6 +55,10 @@ std::string Scientific(const RoundedDecimal& d) {
 
 std::string FloatToStr(double value) {
   if (value == 0) return "0";
+  // The calculator's faults stop a click before a result can be infinite or NaN; should
+  // one arrive all the same, it is named rather than rendered from to_chars's "inf".
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   const RoundedDecimal d = Round(value);
   const bool fixed = d.exponent >= kSmallestFixedExponent && d.exponent <= kLargestFixedExponent;
   std::string text = d.negative ? "-" : "";
