@@ -24,7 +24,11 @@ scripts/package-windows.sh
 dist=$root/dist
 rm -rf "$dist"
 mkdir -p "$dist"
-cp build/release/*.deb build/windows/*.msi build/windows/*-windows-x64.zip "$dist/"
+# The project's own version only: the Windows tests also build packages of a newer one.
+version=$(sed -n 's/^project(VornEvCalculator VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+cp "build/release/vorn-ev-calculator_${version}_amd64.deb" \
+   "build/windows/vorn-ev-calculator-$version-x64.msi" \
+   "build/windows/vorn-ev-calculator-$version-windows-x64.zip" "$dist/"
 (cd "$dist" && sha256sum -- * >SHA256SUMS)
 cat "$dist/SHA256SUMS"
 echo "written to $dist"
