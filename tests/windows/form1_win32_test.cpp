@@ -73,9 +73,11 @@ class Form1Win32 : public ::testing::Test {
 
   // What Windows sends when the window moves to a screen of another density.
   void MoveToScreenOf(UINT dpi) {
-    RECT frame{0, 0, Scale(375, dpi), Scale(342, dpi)};
-    AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE)),
+    const FormDescription& design = form->Description();
+    RECT frame{0, 0, Scale(design.clientWidth, dpi), Scale(design.clientHeight, dpi)};
+    HWND window = form->Handle();
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
                              dpi);
     OffsetRect(&frame, -frame.left, -frame.top);
     SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
