@@ -2,7 +2,7 @@
 # Builds the Windows packages from the Windows build, installing what is missing:
 #   build/windows/vorn-ev-calculator-<version>-x64.msi           Windows Installer package
 #   build/windows/vorn-ev-calculator-<version>-windows-x64.zip   portable program
-# The version is the project's, from CMakeLists.txt.
+# The names, version and installer source come from the build's generated identity.
 #
 # Signing: with VORN_SIGN_PFX (a PFX file) and VORN_SIGN_PASSWORD set, the program is signed
 # before it is packaged and the MSI after; VORN_SIGN_TIMESTAMP_URL (an RFC 3161 server) adds
@@ -16,19 +16,21 @@ root=$PWD
 scripts/install-deps.sh windows-package
 scripts/build-windows.sh
 
-version=$(sed -n 's/^project(VornEvCalculator VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+build=$root/build/windows-release
+. "$build/identity.sh"
+exe=$VORN_EXECUTABLE version=$VORN_VERSION
 # A test build may pose as another version, to check that an upgrade replaces the old one.
 version=${VORN_PACKAGE_VERSION_FOR_TESTS:-$version}
 out=$root/build/windows
-msi=$out/vorn-ev-calculator-$version-x64.msi
-zip=$out/vorn-ev-calculator-$version-windows-x64.zip
+msi=$out/$exe-$version-x64.msi
+zip=$out/$exe-$version-windows-x64.zip
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
 sign() {
   [ -n "${VORN_SIGN_PFX:-}" ] || return 0
-  local options=(-pkcs12 "$VORN_SIGN_PFX" -h sha256 -n "Vorn EV calculator")
+  local options=(-pkcs12 "$VORN_SIGN_PFX" -h sha256 -n "$VORN_PRODUCT_NAME")
   # The password goes through a pipe, never the command line that other users can see.
   [ -n "${VORN_SIGN_TIMESTAMP_URL:-}" ] && options+=(-ts "$VORN_SIGN_TIMESTAMP_URL")
   osslsigncode sign "${options[@]}" -readpass <(printf '%s' "${VORN_SIGN_PASSWORD:-}") \
@@ -36,9 +38,9 @@ sign() {
   mv "$1.signed" "$1"
 }
 
-cp build/windows/vorn-ev-calculator.exe "$stage/"
-sign "$stage/vorn-ev-calculator.exe"
-cp build/windows-release/data/windows/vorn-ev-calculator.ico "$stage/program.ico"
+cp "build/windows/$exe.exe" "$stage/"
+sign "$stage/$exe.exe"
+cp "$build/data/windows/$exe.ico" "$stage/program.ico"
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"  # Windows line ends, for Notepad and friends
 
 # The cabinet inside the MSI keeps each file's time.
@@ -49,9 +51,8 @@ touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 # installed: Windows Installer opens that installation (silently, exit code 0) instead of
 # installing a second copy beside it, as a new product code would, or refusing with error
 # 1638, as the same product code under a new package code would.
-wxs=$root/data/windows/vorn-ev-calculator.wxs
-upgrade_code=$(sed -n 's/.*UpgradeCode="\([0-9A-F-]*\)".*/\1/p' "$wxs")
-derived_code() { uuidgen --sha1 --namespace "$upgrade_code" --name "$1 $version" | tr a-f A-F; }
+wxs=$build/data/windows/$exe.wxs
+derived_code() { uuidgen --sha1 --namespace "$VORN_UPGRADE_CODE" --name "$1 $version" | tr a-f A-F; }
 product_code=$(derived_code product)
 package_code=$(derived_code package)
 
@@ -59,16 +60,16 @@ package_code=$(derived_code package)
 # time they run into the summary; faketime gives them the commit's.
 at_commit_time=(faketime "@$SOURCE_DATE_EPOCH")
 (cd "$stage" && "${at_commit_time[@]}" wixl --arch x64 -D Version="$version" \
-  -D Publisher="The Vorn developers" -D ProductCode="$product_code" -D IconFile=program.ico \
-  -D ProgramFile=vorn-ev-calculator.exe -D LicenceFile=LICENSE.txt -o "$msi" "$wxs")
+  -D ProductCode="$product_code" -D IconFile=program.ico -D ProgramFile="$exe.exe" \
+  -D LicenceFile=LICENSE.txt -o "$msi" "$wxs")
 # wixl draws a random package code whatever the source says; the summary gets the derived one.
-"${at_commit_time[@]}" msibuild "$msi" -s "Vorn EV calculator $version" "The Vorn developers" \
+"${at_commit_time[@]}" msibuild "$msi" -s "$VORN_PRODUCT_NAME $version" "$VORN_PUBLISHER" \
   "x64;1033" "{$package_code}"
 sign "$msi"
 
-folder=vorn-ev-calculator-$version
+folder=$exe-$version
 mkdir "$stage/$folder"
-cp "$stage/vorn-ev-calculator.exe" "$stage/LICENSE.txt" "$stage/$folder/"
+cp "$stage/$exe.exe" "$stage/LICENSE.txt" "$stage/$folder/"
 sed 's/$/\r/' data/windows/README.txt >"$stage/$folder/README.txt"
 # The same bytes from every build of one commit: the commit's time on every file, in UTC
 # (zip keeps local times), the entries in sorted order, and no extra Unix fields.

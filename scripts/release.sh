@@ -25,10 +25,10 @@ dist=$root/dist
 rm -rf "$dist"
 mkdir -p "$dist"
 # The project's own version only: the Windows tests also build packages of a newer one.
-version=$(sed -n 's/^project(VornEvCalculator VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-cp "build/release/vorn-ev-calculator_${version}_amd64.deb" \
-   "build/windows/vorn-ev-calculator-$version-x64.msi" \
-   "build/windows/vorn-ev-calculator-$version-windows-x64.zip" "$dist/"
+. build/release/identity.sh
+exe=$VORN_EXECUTABLE version=$VORN_VERSION
+cp "build/release/${exe}_${version}_amd64.deb" "build/windows/$exe-$version-x64.msi" \
+   "build/windows/$exe-$version-windows-x64.zip" "$dist/"
 (cd "$dist" && sha256sum -- * >SHA256SUMS)
 cat "$dist/SHA256SUMS"
 echo "written to $dist"

@@ -7,6 +7,8 @@
 # Usage: debian_package_test.sh BUILD-DIR [hardened|unhardened]
 set -euo pipefail
 build=$1 hardening=${2:-hardened}
+. "$build/identity.sh"
+exe=$VORN_EXECUTABLE id=$VORN_APPLICATION_ID
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -18,11 +20,9 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation;
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/vorn-ev-calculator ./usr/share/applications/app.vorn.EvCalculator.desktop \
-            ./usr/share/metainfo/app.vorn.EvCalculator.metainfo.xml \
-            ./usr/share/man/man1/vorn-ev-calculator.1.gz \
-            ./usr/share/doc/vorn-ev-calculator/copyright \
-            ./usr/share/doc/vorn-ev-calculator/changelog.gz; do
+for path in "./usr/bin/$exe" "./usr/share/applications/$id.desktop" \
+            "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/man/man1/$exe.1.gz" \
+            "./usr/share/doc/$exe/copyright" "./usr/share/doc/$exe/changelog.gz"; do
   grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 echo "ok   $(basename "$deb"): Depends: $depends"
@@ -34,7 +34,7 @@ echo "ok   lintian: no error, no warning"
 
 [ "$hardening" = hardened ] || { echo "skipped: hardening, in a build made without it"; exit 0; }
 dpkg-deb -x "$deb" "$out/root"
-program=$out/root/usr/bin/vorn-ev-calculator
+program=$out/root/usr/bin/$exe
 report=$(hardening-check "$program" || true)
 for feature in 'Position Independent Executable' 'Stack protected' 'Fortify Source functions' \
                'Read-only relocations' 'Immediate binding'; do
@@ -47,7 +47,7 @@ done
 # stack clash appear only where a frame is large enough to need them.
 grep -q -E "^ Stack clash protection: (yes|unknown)" <<<"$report" ||
   { echo "$report"; fail "no stack clash protection"; }
-entries=$(objdump -d --no-show-raw-insn -j .text "$build/app/vorn-ev-calculator" |
+entries=$(objdump -d --no-show-raw-insn -j .text "$build/app/$exe" |
           grep -A1 -E '^[0-9a-f]+ <(_Z[^>]*|main)>:$' | grep -v '^--' | paste - -)
 marked=$(grep -c -E '>:\s+[0-9a-f]+:\s+endbr64' <<<"$entries" || true)
 grep -q -E '^[0-9a-f]+ <main>:\s+[0-9a-f]+:\s+endbr64' <<<"$entries" && [ "$marked" -ge 10 ] ||

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The desktop entry and the AppStream metainfo must validate without errors.
-# Usage: validate_desktop_files.sh DATA-DIR
+# Usage: validate_desktop_files.sh BUILD-DIR
 set -euo pipefail
-data=$1
-id=app.vorn.EvCalculator
+. "$1/identity.sh"
+data=$1/data
+id=$VORN_APPLICATION_ID
 
 # Any message at all fails: the package targets Debian 12, whose validator must accept it.
 report=$(desktop-file-validate "$data/$id.desktop" 2>&1 || true)
