@@ -34,8 +34,8 @@ TEST(Application, MakesTheFirstFormTheMainFormWithItsOwnTaskbarEntry) {
   Application->CreateForm(&Form1);
   ASSERT_NE(Form1, nullptr);
   EXPECT_EQ(Application->MainForm(), Form1);
-  EXPECT_EQ(Form1->Handle()->windowType(), Qt::Window);
-  EXPECT_EQ(Form1->Handle()->windowTitle(), "Vorn EV calculator");
+  EXPECT_EQ(NativeWidget(*Form1)->windowType(), Qt::Window);
+  EXPECT_EQ(NativeWidget(*Form1)->windowTitle(), "Vorn EV calculator");
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(Form1Click, KeepsEarlierResultsWhenTheArithmeticFaults) {
     const std::vector<std::string> expected =
         step.report.empty() ? std::vector<std::string>{} : std::vector<std::string>{step.report};
     EXPECT_EQ(reports, expected) << inputs;
-    EXPECT_TRUE(form->Handle()->isVisible());
+    EXPECT_TRUE(NativeWidget(*form)->isVisible());
   }
 }
 

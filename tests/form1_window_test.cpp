@@ -41,11 +41,11 @@ const Placement kPlacements[] = {
 };
 
 TEST_F(Form1Window, PlacesEveryControlAsDesigned) {
-  EXPECT_EQ(form->Handle()->windowTitle(), "Vorn EV calculator");
-  EXPECT_EQ(form->Handle()->size(), QSize(375, 342));
-  EXPECT_EQ(form->Handle()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 14);
+  EXPECT_EQ(NativeWidget(*form)->windowTitle(), "Vorn EV calculator");
+  EXPECT_EQ(NativeWidget(*form)->size(), QSize(375, 342));
+  EXPECT_EQ(NativeWidget(*form)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 14);
   for (const Placement& p : kPlacements) {
-    auto* widget = form->Handle()->findChild<QWidget*>(p.name);
+    auto* widget = NativeWidget(*form)->findChild<QWidget*>(p.name);
     ASSERT_NE(widget, nullptr) << p.name;
     if (auto* label = qobject_cast<QLabel*>(widget)) {
       // A label may grow to fit its caption but keeps its place and height.
@@ -53,7 +53,7 @@ TEST_F(Form1Window, PlacesEveryControlAsDesigned) {
       EXPECT_EQ(label->height(), p.geometry.height()) << p.name;
       EXPECT_GE(label->width(), p.geometry.width()) << p.name;
       EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << p.name;
-      EXPECT_LE(label->geometry().right(), form->Handle()->width()) << p.name;
+      EXPECT_LE(label->geometry().right(), NativeWidget(*form)->width()) << p.name;
       EXPECT_EQ(label->text(), p.caption) << p.name;
     } else {
       EXPECT_EQ(widget->geometry(), p.geometry) << p.name;
@@ -171,8 +171,8 @@ TEST_F(Form1Window, ShowsAFieldsStartOnceItIsLeft) {
 // From the button, the arrow keys move to the neighbouring tab stop; in a field they move
 // the cursor and leave the focus where it is.
 TEST_F(Form1Window, MovesBetweenControlsWithTheArrowKeysAsInADialog) {
-  form->Handle()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form->Handle()));
+  NativeWidget(*form)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(NativeWidget(*form)));
   const struct {
     Qt::Key key;
     QWidget* from;
@@ -207,8 +207,8 @@ TEST_F(Form1Window, CutsAPasteAtTheFieldLimit) {
 // The whole calculation works from the keyboard: Tab from the button through the fields in
 // their order and back, type, and press the button with Space or Enter.
 TEST_F(Form1Window, WorksWithTheKeyboardAlone) {
-  form->Handle()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form->Handle()));
+  NativeWidget(*form)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(NativeWidget(*form)));
   Widget(form->Button1)->setFocus();
   const std::vector<QWidget*> order = {Widget(form->MoneyToCallEdit), Widget(form->WinningsEdit),
                                        Widget(form->KnownCardsEdit),  Widget(form->OutsEdit),

@@ -24,7 +24,7 @@ class FormTest : public ::testing::Test {
     Application->SetReporter([this](const std::string& message) { reports.push_back(message); });
     form = std::make_unique<TForm1>(nullptr);
     form->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Handle()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(NativeWidget(*form)));
   }
 
   void TearDown() override { Application->SetReporter(nullptr); }

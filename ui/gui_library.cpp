@@ -1,4 +1,5 @@
-// The parts of the toolkit interface that are the same for every toolkit.
+// The toolkit interface as far as it is the same for every toolkit: all of it but the
+// primitives in toolkit.h, which each toolkit folder implements.
 
 #include "ui/gui_library.h"
 
@@ -6,8 +7,27 @@
 #include <cstdio>
 
 #include "core/exceptions.h"
+#include "program_identity.h"
+#include "ui/toolkit.h"
 
 TApplication* Application = nullptr;
+
+std::string TControl::Text() const {
+  return toolkit::GetText(*native_);
+}
+
+void TControl::SetText(const std::string& text) {
+  toolkit::SetText(*native_, text);
+}
+
+TLabel::TLabel(const ControlDescription& description, TForm& form)
+    : TControl(description, toolkit::NewLabel(*form.Native(), description)) {}
+
+TEdit::TEdit(const ControlDescription& description, TForm& form)
+    : TControl(description, toolkit::NewEdit(*form.Native(), description)) {}
+
+TButton::TButton(const ControlDescription& description, TForm& form)
+    : TControl(description, toolkit::NewButton(*form.Native(), description, *this)) {}
 
 void TButton::Click() noexcept {
   if (!OnClick) return;
@@ -16,6 +36,21 @@ void TButton::Click() noexcept {
   } catch (...) {
     Application->ReportCurrentException();
   }
+}
+
+TForm::TForm(TObject* /*owner*/, const FormDescription& description)
+    : description_(description), window_(toolkit::NewWindow(description)) {
+  CreateControls();
+  ConnectControls();
+}
+
+// The controls go first: their toolkit parts belong to the window.
+TForm::~TForm() {
+  controls_.clear();
+}
+
+void TForm::Show() {
+  toolkit::ShowWindow(*window_);
 }
 
 TControl* TForm::FindControlByName(std::string_view name) const {
@@ -55,6 +90,55 @@ void TForm::CreateControls() {
   }
 }
 
+// The tab order first, then the labels' names: a toolkit that orders its controls for
+// the screen reader puts each label just before the field it names.
+void TForm::ConnectControls() {
+  std::vector<const toolkit::Control*> stops;
+  for (const TControl* stop : TabStops()) stops.push_back(stop->Native());
+  toolkit::SetTabOrder(*window_, stops);
+  for (const auto& control : controls_) {
+    const std::string_view named = control->Description().focusControl;
+    if (!named.empty())
+      toolkit::NameByLabel(*control->Native(), *FindControl<TControl>(named)->Native());
+  }
+}
+
+TApplication::TApplication(int& argc, char** argv) : native_(toolkit::NewApplication(argc, argv)) {
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  forms_.clear();
+  native_.reset();
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  toolkit::StartWindowSystem(*native_);
+  started_ = true;
+}
+
+void TApplication::AdoptForm(std::unique_ptr<TForm> form) {
+  if (forms_.empty()) toolkit::SetOnTaskBar(*form->Native(), mainFormOnTaskBar_);
+  forms_.push_back(std::move(form));
+}
+
+void TApplication::Run() {
+  if (!started_ || !MainForm()) return;
+  toolkit::RunEventLoop(*native_, *MainForm()->Native());
+}
+
+void TApplication::ShowException(const Exception& error) {
+  if (reporter_) {
+    reporter_(error.what());
+  } else if (started_) {
+    toolkit::ShowErrorMessage(*native_, MainForm() ? MainForm()->Native() : nullptr, error.what());
+  } else {  // no window system to show a message with
+    std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(identity::kProductName.size()),
+                 identity::kProductName.data(), error.what());
+  }
+}
+
 void TApplication::ReportCurrentException() noexcept {
   try {
     try {
@@ -65,14 +149,9 @@ void TApplication::ReportCurrentException() noexcept {
       ShowException(Exception(""));
     }
   } catch (...) {  // the report itself failed (out of memory): the console is all that is left
-    std::fputs("Vorn EV calculator: an error could not be reported\n", stderr);
+    std::fprintf(stderr, "%.*s: an error could not be reported\n",
+                 static_cast<int>(identity::kProductName.size()), identity::kProductName.data());
   }
-}
-
-bool TApplication::ReportedToReporter(const Exception& error) {
-  if (!reporter_) return false;
-  reporter_(error.what());
-  return true;
 }
 
 void SetApplicationMainFormOnTaskBar(TApplication* application, bool onTaskBar) {

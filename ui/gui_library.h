@@ -1,10 +1,10 @@
 #pragma once
 
 // What a toolkit provides to the calculator: an application object, a form built from its
-// description, and three kinds of control around native handles. The calculator's own
-// code (the form, its click, the rendering, the core) sees only this header; each toolkit
-// folder (ui/qt, ui/win32) defines the functions marked "toolkit" and its own
-// native_handle.h, which names the type of a native window or widget.
+// description, and three kinds of control. The calculator's own code (the form, its
+// click, the rendering, the core) sees only this header, which names no toolkit: each
+// control's native part is a pointer to a struct that only its toolkit folder defines.
+// What a toolkit folder must implement is listed in toolkit.h.
 
 #include <functional>
 #include <memory>
@@ -12,8 +12,21 @@
 #include <string_view>
 #include <vector>
 
-#include "native_handle.h"
 #include "ui/form_description.h"
+
+namespace toolkit {
+struct Application;
+struct Window;
+struct Control;  // belongs to its window
+void Delete(Application* application);
+void Delete(Window* window);
+struct Deleter {
+  template <typename Native>
+  void operator()(Native* native) const {
+    Delete(native);
+  }
+};
+}  // namespace toolkit
 
 class Exception;
 
@@ -28,26 +41,27 @@ class TControl : public TObject {
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
 
-  // The control's text as UTF-8 bytes, a new string for the caller (toolkit).
+  // The control's text as UTF-8 bytes, a new string for the caller.
   std::string Text() const;
-  // Shows text, from its first character; the caller keeps its own string (toolkit).
+  // Shows text, from its first character; the caller keeps its own string.
   void SetText(const std::string& text);
 
   const ControlDescription& Description() const { return description_; }
-  NativeHandle Handle() const { return handle_; }
+  // The toolkit's part, opaque here; its window owns it.
+  toolkit::Control* Native() const { return native_; }
 
  protected:
-  TControl(const ControlDescription& description, NativeHandle handle)
-      : description_(description), handle_(handle) {}
+  TControl(const ControlDescription& description, toolkit::Control* native)
+      : description_(description), native_(native) {}
 
  private:
   const ControlDescription& description_;
-  NativeHandle handle_;
+  toolkit::Control* native_;
 };
 
 class TForm;
 
-// The constructors make the native control inside the form's window (toolkit).
+// The constructors make the native control inside the form's window.
 class TLabel : public TControl {
  public:
   TLabel(const ControlDescription& description, TForm& form);
@@ -67,7 +81,7 @@ class TButton : public TControl {
 
   // Runs OnClick. Whatever it throws is reported through the application object and goes
   // no further: an exception must never unwind through a toolkit's own frames, and the
-  // event loop carries on. The toolkit calls this for a click by mouse or keyboard.
+  // event loop carries on. The toolkit calls this for a press by mouse or keyboard.
   void Click() noexcept;
 
   std::function<void(TObject* sender)> OnClick;
@@ -77,8 +91,8 @@ class TButton : public TControl {
 // description's order, and its native window.
 class TForm : public TObject {
  public:
-  TForm(TObject* owner, const FormDescription& description);  // toolkit
-  ~TForm() override;                                          // toolkit
+  TForm(TObject* owner, const FormDescription& description);
+  ~TForm() override;
 
   TForm(const TForm&) = delete;
   TForm& operator=(const TForm&) = delete;
@@ -96,22 +110,20 @@ class TForm : public TObject {
   const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
   // The controls that Tab visits, in their tab order.
   std::vector<const TControl*> TabStops() const;
-  NativeHandle Handle() const { return handle_; }
+  // The toolkit's window, opaque here.
+  toolkit::Window* Native() const { return window_.get(); }
 
-  void Show();  // toolkit
-
-  struct Native;  // the toolkit's own state, if it keeps any
-  Native* NativeState() const { return native_.get(); }
+  void Show();
 
  private:
   TControl* FindControlByName(std::string_view name) const;
   [[noreturn]] static void ThrowMissingControl(std::string_view name);
   void CreateControls();
+  void ConnectControls();
 
   const FormDescription& description_;
-  NativeHandle handle_ = nullptr;
-  std::unique_ptr<Native> native_;
-  std::vector<std::unique_ptr<TControl>> controls_;
+  std::unique_ptr<toolkit::Window, toolkit::Deleter> window_;
+  std::vector<std::unique_ptr<TControl>> controls_;  // destroyed before window_
 };
 
 // The application object: owns every form, runs the event loop and reports errors to the
@@ -119,13 +131,14 @@ class TForm : public TObject {
 class TApplication {
  public:
   // Becomes the global Application. argc and argv must outlive the object.
-  TApplication(int& argc, char** argv);  // toolkit
-  ~TApplication();                       // toolkit
+  TApplication(int& argc, char** argv);
+  ~TApplication();
 
   TApplication(const TApplication&) = delete;
   TApplication& operator=(const TApplication&) = delete;
 
-  // Makes the application ready to create forms (toolkit).
+  // Reaches the window system, so that forms can be created. Where there is none, the
+  // user is told in one sentence and the process ends with status 1.
   void Initialize();
 
   // Builds a Form, stores it in *reference and keeps it until the application ends.
@@ -136,11 +149,12 @@ class TApplication {
     AdoptForm(std::move(form));
   }
 
-  // Shows the main form and dispatches events until it is closed (toolkit).
+  // Shows the main form and dispatches events until it is closed. Does nothing before
+  // Initialize or without a form.
   void Run();
 
-  // Tells the user about an error in a modal message; returns when it is dismissed
-  // (toolkit).
+  // Tells the user about an error in a modal message; returns when it is dismissed.
+  // Before Initialize there is no window system, and it goes to standard error.
   void ShowException(const Exception& error);
 
   // For a guard's catch block: reports the exception being handled through ShowException,
@@ -156,14 +170,12 @@ class TApplication {
  private:
   friend void SetApplicationMainFormOnTaskBar(TApplication* application, bool onTaskBar);
 
-  struct Native;  // the toolkit's own state
-
-  void AdoptForm(std::unique_ptr<TForm> form);  // toolkit
-  bool ReportedToReporter(const Exception& error);
+  void AdoptForm(std::unique_ptr<TForm> form);
 
   bool mainFormOnTaskBar_ = false;
+  bool started_ = false;
   Reporter reporter_;
-  std::unique_ptr<Native> native_;
+  std::unique_ptr<toolkit::Application, toolkit::Deleter> native_;
   std::vector<std::unique_ptr<TForm>> forms_;  // destroyed before native_
 };
 

@@ -13,6 +13,7 @@
 #include "tests/widest_results.h"
 #include "ui/form1.h"
 #include "ui/win32/dialog_keys.h"
+#include "ui/win32/native_access.h"
 
 namespace {
 
@@ -75,18 +76,18 @@ class Form1Win32 : public ::testing::Test {
   void MoveToScreenOf(UINT dpi) {
     const FormDescription& design = form->Description();
     RECT frame{0, 0, Scale(design.clientWidth, dpi), Scale(design.clientHeight, dpi)};
-    HWND window = form->Handle();
+    HWND window = NativeWindow(*form);
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
                              FALSE, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
                              dpi);
     OffsetRect(&frame, -frame.left, -frame.top);
-    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+    SendMessageW(NativeWindow(*form), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(&frame));
   }
 
   void Press(UINT key) {
     MSG message{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-    if (!HandleDialogKey(form->Handle(), message)) {
+    if (!HandleDialogKey(NativeWindow(*form), message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
@@ -103,7 +104,7 @@ TEST_F(Form1Win32, FitsEveryResultWholeAtEveryResolution) {
   for (const UINT dpi : kDpis) {
     MoveToScreenOf(dpi);
     for (TEdit* result : {form->CallEvEdit, form->FoldEvEdit}) {
-      HWND field = result->Handle();
+      HWND field = NativeWindow(*result);
       const RECT room = FormattingRect(field);
       for (const std::string& text : WidestResultTexts(WidestDigit(field))) {
         EXPECT_LT(TextWidth(field, Wide(text)), room.right - room.left)
@@ -122,7 +123,7 @@ TEST_F(Form1Win32, ShowsTheLongestResultsFromTheirFirstCharacter) {
     MoveToScreenOf(dpi);
     for (const std::string& text : longest) {
       form->FoldEvEdit->SetText(text);
-      HWND field = form->FoldEvEdit->Handle();
+      HWND field = NativeWindow(*form->FoldEvEdit);
       const RECT room = FormattingRect(field);
       const int last = static_cast<int>(text.size()) - 1;
       const int end = CharacterLeft(field, last) + TextWidth(field, Wide(text.substr(last)));
@@ -130,7 +131,7 @@ TEST_F(Form1Win32, ShowsTheLongestResultsFromTheirFirstCharacter) {
       EXPECT_LE(end, room.right) << text << " at " << dpi << " dpi";
       SetFocus(field);
       Press(VK_END);
-      SetFocus(form->Button1->Handle());
+      SetFocus(NativeWindow(*form->Button1));
       EXPECT_EQ(FirstVisibleCharacter(field), 0) << text << " at " << dpi << " dpi, left";
     }
   }
@@ -141,12 +142,12 @@ TEST_F(Form1Win32, ShowsTheLongestResultsFromTheirFirstCharacter) {
 TEST_F(Form1Win32, ShowsAFieldsStartOnceItIsLeft) {
   for (TEdit* edit : {form->MoneyToCallEdit, form->FoldEvEdit}) {
     edit->SetText(std::string(60, '7'));
-    HWND field = edit->Handle();
+    HWND field = NativeWindow(*edit);
     SetFocus(field);
     Press(VK_END);
     ASSERT_GT(FirstVisibleCharacter(field), 0) << edit->Description().name;
     SendMessageW(field, EM_SETSEL, 10, 50);  // a selection made with mouse or keyboard
-    SetFocus(form->Button1->Handle());
+    SetFocus(NativeWindow(*form->Button1));
     EXPECT_EQ(FirstVisibleCharacter(field), 0) << edit->Description().name;
   }
 }
@@ -167,9 +168,9 @@ TEST_F(Form1Win32, MovesBetweenControlsWithTheArrowKeysAsInADialog) {
       {VK_LEFT, form->CallEvEdit, form->CallEvEdit},
   };
   for (const auto& move : moves) {
-    SetFocus(move.from->Handle());
+    SetFocus(NativeWindow(*move.from));
     Press(move.key);
-    EXPECT_EQ(GetFocus(), move.to->Handle())
+    EXPECT_EQ(GetFocus(), NativeWindow(*move.to))
         << "key " << move.key << " from " << move.from->Description().name;
   }
 }
@@ -177,20 +178,21 @@ TEST_F(Form1Win32, MovesBetweenControlsWithTheArrowKeysAsInADialog) {
 // A result is painted as any field is, not greyed as the system paints read-only edits.
 TEST_F(Form1Win32, PaintsTheResultsInTheFieldColours) {
   for (const TEdit* result : {form->CallEvEdit, form->FoldEvEdit}) {
-    HDC dc = GetDC(result->Handle());
-    const auto brush = SendMessageW(form->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                    reinterpret_cast<LPARAM>(result->Handle()));
+    HDC dc = GetDC(NativeWindow(*result));
+    const auto brush =
+        SendMessageW(NativeWindow(*form), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(NativeWindow(*result)));
     EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(COLOR_WINDOW));
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
-    ReleaseDC(result->Handle(), dc);
+    ReleaseDC(NativeWindow(*result), dc);
   }
 }
 
 // A paste longer than the limit is cut at it, in every field.
 TEST_F(Form1Win32, CutsAPasteAtTheFieldLimit) {
   const std::wstring pasted(TEdit::kMaxLength + 100, L'1');
-  ASSERT_TRUE(OpenClipboard(form->Handle()));
+  ASSERT_TRUE(OpenClipboard(NativeWindow(*form)));
   EmptyClipboard();
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
   std::copy_n(pasted.c_str(), pasted.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
@@ -198,10 +200,11 @@ TEST_F(Form1Win32, CutsAPasteAtTheFieldLimit) {
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
   for (const TEdit* edit : {form->MoneyToCallEdit, form->OutsEdit}) {
-    EXPECT_EQ(SendMessageW(edit->Handle(), EM_GETLIMITTEXT, 0, 0), TEdit::kMaxLength);
-    SetFocus(edit->Handle());
-    SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
-    EXPECT_EQ(GetWindowTextLengthW(edit->Handle()), TEdit::kMaxLength) << edit->Description().name;
+    EXPECT_EQ(SendMessageW(NativeWindow(*edit), EM_GETLIMITTEXT, 0, 0), TEdit::kMaxLength);
+    SetFocus(NativeWindow(*edit));
+    SendMessageW(NativeWindow(*edit), WM_PASTE, 0, 0);
+    EXPECT_EQ(GetWindowTextLengthW(NativeWindow(*edit)), TEdit::kMaxLength)
+        << edit->Description().name;
   }
 }
 

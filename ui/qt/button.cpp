@@ -1,11 +1,11 @@
 #include <QPushButton>
 
-#include "ui/gui_library.h"
 #include "ui/qt/font.h"
+#include "ui/qt/native.h"
 
 namespace {
 
-QPushButton* NewButton(const ControlDescription& d, QWidget* window) {
+QPushButton* MakeButton(const ControlDescription& d, QWidget* window) {
   auto* button = new QPushButton(ToQString(d.caption), window);
   button->setObjectName(ToQString(d.name));
   button->setGeometry(d.left, d.top, d.width, d.height);
@@ -16,8 +16,12 @@ QPushButton* NewButton(const ControlDescription& d, QWidget* window) {
 
 }  // namespace
 
-TButton::TButton(const ControlDescription& description, TForm& form)
-    : TControl(description, NewButton(description, form.Handle())) {
-  QObject::connect(static_cast<QPushButton*>(Handle()), &QPushButton::clicked, Handle(),
-                   [this] { Click(); });
+namespace toolkit {
+
+Control* NewButton(Window& window, const ControlDescription& description, TButton& button) {
+  QPushButton* widget = MakeButton(description, window.widget.get());
+  QObject::connect(widget, &QPushButton::clicked, widget, [&button] { button.Click(); });
+  return window.Adopt(widget);
 }
+
+}  // namespace toolkit

@@ -2,27 +2,33 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "ui/gui_library.h"
+#include "ui/qt/native.h"
+
+namespace toolkit {
 
 // Fields hold UTF-8 on this platform: the number reading looks at bytes only, so a
 // non-ASCII character simply ends a number.
-std::string TControl::Text() const {
-  if (auto* edit = qobject_cast<QLineEdit*>(handle_)) return edit->text().toStdString();
-  if (auto* label = qobject_cast<QLabel*>(handle_)) return label->text().toStdString();
-  if (auto* button = qobject_cast<QAbstractButton*>(handle_)) return button->text().toStdString();
+std::string GetText(const Control& control) {
+  QWidget* widget = control.widget;
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
   return {};
 }
 
-void TControl::SetText(const std::string& text) {
+void SetText(Control& control, const std::string& text) {
+  QWidget* widget = control.widget;
   const QString shown = QString::fromStdString(text);
-  if (auto* edit = qobject_cast<QLineEdit*>(handle_)) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(shown);
     // setText leaves the cursor, and so the view, at the end; a result wider than its
     // field would then hide its sign and first digits. Show it from its first character.
     edit->setCursorPosition(0);
-  } else if (auto* label = qobject_cast<QLabel*>(handle_)) {
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(shown);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(handle_)) {
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(shown);
   }
 }
+
+}  // namespace toolkit

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "program_identity.h"
+
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
@@ -51,7 +53,8 @@ void FailOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     return;
   }
   RestoreStderr();
-  std::fprintf(stderr, "vorn-ev-calculator: %s.\n", Sentence().c_str());
+  std::fprintf(stderr, "%.*s: %s.\n", static_cast<int>(identity::kExecutable.size()),
+               identity::kExecutable.data(), Sentence().c_str());
   std::fflush(stderr);
   std::_Exit(1);  // before Qt's abort(): nothing else is safe to run from here
 }

@@ -1,8 +1,8 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 
-#include "ui/gui_library.h"
 #include "ui/qt/font.h"
+#include "ui/qt/native.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ class Field : public QLineEdit {
   }
 };
 
-QLineEdit* NewEdit(const ControlDescription& d, QWidget* window) {
+QLineEdit* MakeEdit(const ControlDescription& d, QWidget* window) {
   auto* edit = new Field(window);
   edit->setObjectName(ToQString(d.name));
   edit->setGeometry(d.left, d.top, d.width, d.height);
@@ -36,5 +36,10 @@ QLineEdit* NewEdit(const ControlDescription& d, QWidget* window) {
 
 }  // namespace
 
-TEdit::TEdit(const ControlDescription& description, TForm& form)
-    : TControl(description, NewEdit(description, form.Handle())) {}
+namespace toolkit {
+
+Control* NewEdit(Window& window, const ControlDescription& description) {
+  return window.Adopt(MakeEdit(description, window.widget.get()));
+}
+
+}  // namespace toolkit

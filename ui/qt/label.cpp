@@ -1,11 +1,11 @@
 #include <QLabel>
 
-#include "ui/gui_library.h"
 #include "ui/qt/font.h"
+#include "ui/qt/native.h"
 
 namespace {
 
-QLabel* NewLabel(const ControlDescription& d, QWidget* window) {
+QLabel* MakeLabel(const ControlDescription& d, QWidget* window) {
   auto* label = new QLabel(ToQString(d.caption), window);
   label->setObjectName(ToQString(d.name));
   label->setTextFormat(Qt::PlainText);
@@ -27,5 +27,10 @@ QLabel* NewLabel(const ControlDescription& d, QWidget* window) {
 
 }  // namespace
 
-TLabel::TLabel(const ControlDescription& description, TForm& form)
-    : TControl(description, NewLabel(description, form.Handle())) {}
+namespace toolkit {
+
+Control* NewLabel(Window& window, const ControlDescription& description) {
+  return window.Adopt(MakeLabel(description, window.widget.get()));
+}
+
+}  // namespace toolkit

@@ -2,63 +2,43 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "core/exceptions.h"
-#include "ui/gui_library.h"
+#include "program_identity.h"
 #include "ui/win32/dialog_keys.h"
-#include "ui/win32/form_window.h"
+#include "ui/win32/native.h"
 #include "ui/win32/text.h"
 
-namespace {
+namespace toolkit {
 
-const wchar_t kTitle[] = L"Vorn EV calculator";
-
-}  // namespace
-
-struct TApplication::Native {};
-
-TApplication::TApplication(int& /*argc*/, char** /*argv*/) : native_(std::make_unique<Native>()) {
-  Application = this;
+Application* NewApplication(int& /*argc*/, char** /*argv*/) {
+  return new Application{};
 }
 
-TApplication::~TApplication() {
-  forms_.clear();
-  native_.reset();
-  if (Application == this) Application = nullptr;
+void Delete(Application* application) {
+  delete application;
 }
 
 // Version 6 of the common controls (requested by the manifest) draws the controls in the
-// system's current style.
-void TApplication::Initialize() {
+// system's current style. Win32 needs no connection to a display; there is always one.
+void StartWindowSystem(Application& /*application*/) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 }
 
-void TApplication::AdoptForm(std::unique_ptr<TForm> form) {
-  if (forms_.empty()) {
-    // An application window has its own taskbar button; a tool window is kept off it.
-    HWND window = form->Handle();
-    LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    exStyle &= ~(WS_EX_APPWINDOW | WS_EX_TOOLWINDOW);
-    exStyle |= mainFormOnTaskBar_ ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
-    SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
-  }
-  forms_.push_back(std::move(form));
-}
-
-void TApplication::Run() {
-  if (!MainForm()) return;
-  MainForm()->Show();
-  HWND main = MainForm()->Handle();
+void RunEventLoop(Application& /*application*/, Window& main) {
+  main.endsEventLoop = true;
+  ShowWindow(main);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (HandleDialogKey(main, message)) continue;
+    if (HandleDialogKey(main.handle, message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
 }
 
-void TApplication::ShowException(const Exception& error) {
-  if (ReportedToReporter(error)) return;
-  HWND owner = MainForm() && IsWindow(MainForm()->Handle()) ? MainForm()->Handle() : nullptr;
-  MessageBoxW(owner, Utf8ToWide(error.what()).c_str(), kTitle, MB_OK | MB_ICONERROR);
+void ShowErrorMessage(Application& /*application*/, Window* owner, const std::string& message) {
+  HWND ownerHandle = owner && IsWindow(owner->handle) ? owner->handle : nullptr;
+  MessageBoxW(ownerHandle, Utf8ToWide(message).c_str(), Utf8ToWide(identity::kProductName).c_str(),
+              MB_OK | MB_ICONERROR);
 }
+
+}  // namespace toolkit

@@ -2,8 +2,7 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
-#include "ui/gui_library.h"
-#include "ui/win32/form_window.h"
+#include "ui/win32/control_window.h"
 
 namespace {
 
@@ -22,19 +21,20 @@ LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM w, LPARAM l, UINT
   return result;
 }
 
-HWND NewEdit(const ControlDescription& description, TForm& form) {
-  // A read-only edit can still be focused, selected and copied from, as a result should.
-  HWND edit = CreateControlWindow(
-      form, description, L"EDIT",
+}  // namespace
+
+namespace toolkit {
+
+// A read-only edit can still be focused, selected and copied from, as a result should.
+Control* NewEdit(Window& window, const ControlDescription& description) {
+  Control& control = NewControlWindow(
+      window, description, L"EDIT",
       WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | (description.readOnly ? ES_READONLY : 0),
       WS_EX_CLIENTEDGE);
   // Explicit, as the system's default differs between Windows and Wine.
-  SendMessageW(edit, EM_SETLIMITTEXT, TEdit::kMaxLength, 0);
-  SetWindowSubclass(edit, EditProcedure, 0, 0);
-  return edit;
+  SendMessageW(control.handle, EM_SETLIMITTEXT, TEdit::kMaxLength, 0);
+  SetWindowSubclass(control.handle, EditProcedure, 0, 0);
+  return &control;
 }
 
-}  // namespace
-
-TEdit::TEdit(const ControlDescription& description, TForm& form)
-    : TControl(description, NewEdit(description, form)) {}
+}  // namespace toolkit

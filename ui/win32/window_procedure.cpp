@@ -1,0 +1,118 @@
+#include "ui/win32/window_procedure.h"
+
+#include "ui/gui_library.h"
+#include "ui/win32/layout.h"
+#include "ui/win32/native.h"
+
+namespace {
+
+toolkit::Window* WindowOf(HWND handle) {
+  return reinterpret_cast<toolkit::Window*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+}
+
+const toolkit::Control* ControlOf(const toolkit::Window& window, LPARAM handle) {
+  for (const auto& control : window.controls) {
+    if (control->handle == reinterpret_cast<HWND>(handle)) return control.get();
+  }
+  return nullptr;
+}
+
+// Labels in their colour on the window's face. A read-only result looks like any field,
+// as the design gives it no colour of its own: the system would grey it.
+LRESULT Paint(const ControlDescription& d, HDC dc) {
+  const int face = d.controlClass == ControlClass::Edit ? COLOR_WINDOW : COLOR_BTNFACE;
+  SetTextColor(dc, d.colour == ControlColour::Red ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(face));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+}
+
+// Moved to a screen of another density: take the size the system suggests and scale the
+// controls and fonts as a whole.
+void MoveToDensity(toolkit::Window& window, UINT dpi, const RECT& suggested) {
+  SetWindowPos(window.handle, nullptr, suggested.left, suggested.top,
+               suggested.right - suggested.left, suggested.bottom - suggested.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Relayout(window, dpi);
+}
+
+// Back to the control that had the focus, or the first tab stop.
+void RestoreFocus(const toolkit::Window& window) {
+  HWND target = window.lastFocus;
+  if (!target || !IsChild(window.handle, target))
+    target = GetNextDlgTabItem(window.handle, nullptr, FALSE);
+  if (target) SetFocus(target);
+}
+
+// True when the message is handled, with its result.
+bool Handle(toolkit::Window& window, UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_COMMAND: {
+      if (HIWORD(w) != BN_CLICKED || l == 0) return false;
+      const toolkit::Control* control = ControlOf(window, l);
+      if (!control || !control->button) return false;
+      control->button->Click();
+      return true;
+    }
+    case WM_CTLCOLORSTATIC: {  // labels, and read-only edits
+      const toolkit::Control* control = ControlOf(window, l);
+      if (!control) return false;
+      result = Paint(control->description, reinterpret_cast<HDC>(w));
+      return true;
+    }
+    case WM_DPICHANGED:
+      MoveToDensity(window, HIWORD(w), *reinterpret_cast<const RECT*>(l));
+      return true;
+    case WM_ACTIVATE:
+      if (LOWORD(w) == WA_INACTIVE) window.lastFocus = GetFocus();
+      return false;
+    case WM_SETFOCUS:
+      RestoreFocus(window);
+      return true;
+    case WM_DESTROY:
+      if (window.endsEventLoop) PostQuitMessage(0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK FormProcedure(HWND handle, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
+    SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  toolkit::Window* window = WindowOf(handle);
+  // No exception may unwind through the system's frames; it is reported here instead.
+  try {
+    LRESULT result = 0;
+    if (window && Handle(*window, message, w, l, result)) return result;
+  } catch (...) {
+    Application->ReportCurrentException();
+    return 0;
+  }
+  return DefWindowProcW(handle, message, w, l);
+}
+
+ATOM RegisterFormClass() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = FormProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, L"MAINICON");
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = L"VornEvCalculatorForm";
+  return RegisterClassExW(&windowClass);
+}
+
+}  // namespace
+
+ATOM FormWindowClass() {
+  static const ATOM windowClass = RegisterFormClass();
+  return windowClass;
+}
