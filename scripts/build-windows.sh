@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Cross-compiles the native Windows x86-64 program with MinGW-w64 (installing what is
 # missing) and writes build/windows/vorn-ev-calculator.exe: one file that runs on Windows 10
-# and 11 with nothing installed beside it.
+# and 11 with nothing installed beside it. The build folder is the "windows" preset's,
+# which scripts/test-windows.sh also builds its tests in: the program tested is the one
+# packaged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/source-date-epoch.sh
 scripts/install-deps.sh windows
-cmake -S . -B build/windows-release -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVORN_BUILD_TESTS=OFF
-cmake --build build/windows-release --target vorn-ev-calculator
+cmake --preset windows
+. build/windows-release/identity.sh
+cmake --build --preset windows --target "$VORN_EXECUTABLE"
 mkdir -p build/windows
-x86_64-w64-mingw32-strip -o build/windows/vorn-ev-calculator.exe \
-  build/windows-release/app/vorn-ev-calculator.exe
-echo "built build/windows/vorn-ev-calculator.exe"
+x86_64-w64-mingw32-strip -o "build/windows/$VORN_EXECUTABLE.exe" \
+  "build/windows-release/app/$VORN_EXECUTABLE.exe"
+echo "built build/windows/$VORN_EXECUTABLE.exe"

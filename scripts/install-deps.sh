@@ -13,9 +13,9 @@ fuzz=(cmake ninja-build clang libclang-rt-14-dev libboost-dev)
 package=(dpkg-dev file lintian devscripts)
 cross=(cmake ninja-build g++-aarch64-linux-gnu qemu-user googletest libboost-dev)
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 librsvg2-bin
-         imagemagick)
+         imagemagick googletest libboost-dev)
 windows_package=("${windows[@]}" wixl msitools uuid-runtime faketime osslsigncode zip)
-windows_test=("${windows_package[@]}" openssl unzip googletest libboost-dev wine wine64 fonts-wine fonts-liberation xvfb
+windows_test=("${windows_package[@]}" openssl unzip wine wine64 fonts-wine fonts-liberation xvfb
               xauth xdotool x11-utils xclip)
 
 wanted=()

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/source-date-epoch.sh
 scripts/install-deps.sh build package
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF
-cmake --build build/release
+cmake --preset release
+cmake --build --preset release
 (cd build/release && cpack)
 ls build/release/*.deb

@@ -4,7 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh cross
-cmake -S . -B build/aarch64 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake -DVORN_BUILD_GUI=OFF -DVORN_LTO=OFF
-cmake --build build/aarch64
-ctest --test-dir build/aarch64 --output-on-failure -j "$(nproc)"
+cmake --preset aarch64
+cmake --build --preset aarch64
+ctest --preset aarch64 -j "$(nproc)"

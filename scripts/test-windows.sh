@@ -12,7 +12,7 @@ if [ -z "${VORN_UNDER_XVFB:-}" ]; then
   VORN_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-build=build/windows-tests
+build=build/windows-release  # the "windows" preset's, as scripts/build-windows.sh uses it
 # No .NET or browser engine to offer, and no Linux menu entries for what the tests install.
 export WINEPREFIX=$PWD/$build/wine WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -45,9 +45,8 @@ wineserver -k 2>/dev/null || true
 keep_wine_running
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVORN_LTO=OFF
-cmake --build "$build"
+cmake --preset windows
+cmake --build --preset windows
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -E '^WindowUnderWine$'
 # The window test changes the resolution between runs, and so restarts the server itself.
 wineserver -k
