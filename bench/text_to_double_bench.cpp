@@ -15,6 +15,8 @@
 
 #include "core/text_to_double.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 constexpr int kTextsPerKind = 256;

@@ -6,6 +6,8 @@
 #include "core/double_bits.h"
 #include "core/rounded_arithmetic.h"
 
+namespace vorn {
+
 namespace {
 
 // The doubles nearest to 10^(2^i); the first five are exact.
@@ -50,15 +52,11 @@ constexpr auto kPowerParts = [] {
   return parts;
 }();
 
-int BiasedExponent(double value) {
-  return static_cast<int>(std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF;
-}
-
 // Whether x * y, both positive and x normal, lies safely inside the normal range even
 // after rounding up: 2^(ex+ey) <= x * y < 2^(ex+ey+2).
 bool ProductStaysNormal(double x, double y) {
-  const int sum = BiasedExponent(x) + BiasedExponent(y) - 2 * 1023;
-  return BiasedExponent(x) != 0 && sum >= -1022 && sum <= 1021;
+  const std::int64_t sum = BiasedExponent(x) + BiasedExponent(y) - 2 * Binary64::kBias;
+  return BiasedExponent(x) != 0 && sum >= 1 - Binary64::kBias && sum <= Binary64::kBias - 2;
 }
 
 // x * y with x's binary exponent taken out first: the significand product then stays in
@@ -113,3 +111,5 @@ double DecimalToDouble(const DecimalNumber& number) {
   }
   return number.negative ? -x : x;
 }
+
+}  // namespace vorn

@@ -4,6 +4,8 @@
 
 #include "core/decimal_scanner.h"
 
+namespace vorn {
+
 // x * 10^exponent for a positive finite x, formed the way the field texts are read: the
 // power assembled from the eight table entries 10^1 ... 10^128 (each product with a 64-bit
 // significand, then rounded to double), applied as one scaled product with the power or
@@ -24,3 +26,5 @@ double ScaleByPowerOfTen(double x, std::int64_t exponent);
 //   DecimalToDouble({false, 3, -1})  == 0x1.3333333333334p-2
 //   DecimalToDouble({true, 0, 5})    == -0.0       DecimalToDouble({true, 1, 999}) == +0.0
 double DecimalToDouble(const DecimalNumber& number);
+
+}  // namespace vorn

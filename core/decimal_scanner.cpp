@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+namespace vorn {
+
 namespace {
 
 constexpr int kKeptDigits = 18;
@@ -248,3 +250,5 @@ std::optional<DecimalNumber> ScanDecimal(std::string_view text) {
   }
   return significand.Finish(negative, exponent);
 }
+
+}  // namespace vorn

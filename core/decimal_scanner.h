@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+namespace vorn {
+
 // A number read from the start of a field text: (negative ? -1 : 1) * significand * 10^exponent.
 // The significand has at most 18 digits (or is exactly 10^18 after a round-up) and no
 // trailing decimal zeros; it is 0 when every mantissa digit was a zero.
@@ -30,3 +32,5 @@ struct DecimalNumber {
 //   ScanDecimal("1e")      -> nothing
 //   ScanDecimal("12,5")    -> {false, 12, 0}
 std::optional<DecimalNumber> ScanDecimal(std::string_view text);
+
+}  // namespace vorn

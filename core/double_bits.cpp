@@ -1,34 +1,38 @@
 #include "core/double_bits.h"
 
 #include <bit>
+#include <cassert>
 
-#include "core/binary_rounding.h"
+#include "core/binary64.h"
+
+namespace vorn {
 
 namespace {
 
-constexpr int kSignificandBits = 52;  // stored bits; the leading 1 is implicit
-constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << kSignificandBits;
-constexpr std::uint64_t kFractionMask = kHiddenBit - 1;
-constexpr std::uint64_t kSignMask = std::uint64_t{1} << 63;
-constexpr std::int64_t kMaxBiasedExponent = 0x7FF;
-constexpr std::int64_t kBias = 1023;
+constexpr int kFractionBits = Binary64::kFractionBits;
+constexpr std::uint64_t kHiddenBit = Binary64::kHiddenBit;
+constexpr std::uint64_t kFractionMask = Binary64::kFractionMask;
+constexpr std::uint64_t kSignMask = Binary64::kSignMask;
+constexpr std::int64_t kMaxBiasedExponent = Binary64::kMaxBiasedExponent;
+constexpr std::int64_t kBias = Binary64::kBias;
 
 double FromParts(std::uint64_t sign, std::int64_t biasedExponent, std::uint64_t fraction) {
-  return std::bit_cast<double>(sign | (static_cast<std::uint64_t>(biasedExponent) << 52) |
-                               fraction);
+  assert(biasedExponent >= 0 && biasedExponent <= kMaxBiasedExponent && fraction <= kHiddenBit);
+  return std::bit_cast<double>(
+      sign | (static_cast<std::uint64_t>(biasedExponent) << kFractionBits) | fraction);
 }
 
 }  // namespace
 
 double RoundToDouble(std::uint64_t value) {
   if (value < (kHiddenBit << 1)) return static_cast<double>(value);  // exact below 2^53
-  return PackNormal(RoundTo53Bits(value, BitLength(value), 0));
+  return PackNormal(RoundWideTo53Bits(value, 0));
 }
 
 BinarySplit SplitBinary(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const std::uint64_t sign = bits & kSignMask;
-  const auto biased = static_cast<std::int64_t>((bits >> kSignificandBits) & kMaxBiasedExponent);
+  const std::int64_t biased = BiasedExponent(value);
   if (biased != 0) return {FromParts(sign, kBias - 1, bits & kFractionMask), biased - (kBias - 1)};
   // Subnormal: shift the highest set bit into the hidden position.
   const std::uint64_t fraction = bits & kFractionMask;
@@ -38,18 +42,25 @@ BinarySplit SplitBinary(double value) {
 
 bool IsZeroOrInfinite(double value) {
   const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(value) & ~kSignMask;
-  return magnitude == 0 || magnitude == static_cast<std::uint64_t>(kMaxBiasedExponent) << 52;
+  return magnitude == 0 || magnitude == static_cast<std::uint64_t>(kMaxBiasedExponent)
+                                            << kFractionBits;
 }
 
 double ScaleByPowerOfTwo(double value, std::int64_t exponent) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const std::uint64_t sign = bits & kSignMask;
-  const std::int64_t biased =
-      static_cast<std::int64_t>((bits >> kSignificandBits) & kMaxBiasedExponent) + exponent;
+  assert(BiasedExponent(value) != 0 && BiasedExponent(value) != kMaxBiasedExponent);
+  const std::int64_t biased = BiasedExponent(value) + exponent;
   if (biased >= kMaxBiasedExponent) return FromParts(sign, kMaxBiasedExponent, 0);
   if (biased >= 1) return FromParts(sign, biased, bits & kFractionMask);
-  // Subnormal result: the encoding's fraction field counts units of 2^-1074, and a
-  // round-up into 2^52 correctly yields the smallest normal double.
+  // Subnormal result. The value is significand * 2^(biased - 1075) and a subnormal's
+  // fraction field counts units of 2^-1074, so the field is significand / 2^(1 - biased),
+  // rounded once: that one rounding is the only inexact step, as the format requires. The
+  // quotient is at most 2^52 (the shift is at least 1), so it fits the field, and a
+  // round-up to exactly 2^52 carries into the exponent field as the smallest normal double,
+  // which is the correctly rounded result.
   const std::uint64_t significand = (bits & kFractionMask) | kHiddenBit;
   return FromParts(sign, 0, static_cast<std::uint64_t>(RoundShiftRight(significand, 1 - biased)));
 }
+
+}  // namespace vorn

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 
-#include "core/binary_rounding.h"
+#include "core/binary64.h"
+
+namespace vorn {
 
 // Exact integer operations on the binary form of doubles. None of them touches the
 // floating-point unit, so none depends on its rounding mode or sets its status flags.
@@ -37,3 +39,5 @@ bool IsZeroOrInfinite(double value);
 //   ScaleByPowerOfTwo(0x1.8p-1, -1074) == 0x1p-1074   (0.75 * 2^-1074, rounds up)
 //   ScaleByPowerOfTwo(0.5, -1074) == 0.0               (tie, to even)
 double ScaleByPowerOfTwo(double value, std::int64_t exponent);
+
+}  // namespace vorn

@@ -7,10 +7,16 @@
 // integer emulation gives the same bits.
 #if VORN_HAS_X87
 #include "core/extended.h"
+#else
+#include "core/soft_extended.h"
+#endif
+
+namespace vorn {
+
+#if VORN_HAS_X87
 using PlatformValue = Extended;
 using PlatformScope = FloatingPointScope;
 #else
-#include "core/soft_extended.h"
 using PlatformValue = SoftExtended;
 using PlatformScope = SoftExtendedScope;
 #endif
@@ -26,3 +32,5 @@ double CallEv(double hitProbability, double winnings) {
 double FoldEv(double moneyToCall, double hitProbability) {
   return ev_formulas::FoldEv<PlatformValue, PlatformScope>(moneyToCall, hitProbability);
 }
+
+}  // namespace vorn

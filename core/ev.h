@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vorn {
+
 // The four numbers the player typed, as read from their fields.
 struct EvInputs {
   double MoneyToCall;
@@ -32,3 +34,5 @@ double FoldEv(double moneyToCall, double hitProbability);
 // Each function raises EZeroDivide, EInvalidOp or EOverflow at the operation that faults,
 // never returns an infinity or a NaN, and leaves the caller's floating-point environment
 // (modes and status flags) as it found it.
+
+}  // namespace vorn

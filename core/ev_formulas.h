@@ -4,6 +4,8 @@
 
 #include "core/exceptions.h"
 
+namespace vorn {
+
 // The three formulas, written once for either 64-bit-significand arithmetic: the x87 unit
 // (Value = Extended, Scope = FloatingPointScope) or the integer emulation (SoftExtended,
 // SoftExtendedScope). Scope::ThrowIfFaulted() after each step raises a fault at the
@@ -60,3 +62,5 @@ double FoldEv(double moneyToCall, double hitProbability) {
 }
 
 }  // namespace ev_formulas
+
+}  // namespace vorn

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace vorn {
+
 Exception::Exception(std::string message) : message_(std::move(message)) {}
 
 const char* Exception::what() const noexcept {
@@ -13,3 +15,5 @@ EZeroDivide::EZeroDivide() : Exception("Floating point division by zero") {}
 EInvalidOp::EInvalidOp() : Exception("Invalid floating point operation") {}
 
 EOverflow::EOverflow() : Exception("Floating point overflow") {}
+
+}  // namespace vorn

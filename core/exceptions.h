@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+namespace vorn {
+
 // The program's one exception family. A report shows what() to the user, so the text is
 // a complete sentence-like message and never empty except where the caller wants that.
 class Exception : public std::exception {
@@ -32,3 +34,5 @@ class EOverflow : public Exception {
  public:
   EOverflow();
 };
+
+}  // namespace vorn

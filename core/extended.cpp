@@ -6,6 +6,8 @@
 
 #include "core/exceptions.h"
 
+namespace vorn {
+
 #if !defined(__x86_64__) && !defined(__i386__)
 #error "the extended-precision arithmetic is written for the x87 unit"
 #endif
@@ -114,3 +116,5 @@ void FloatingPointScope::ThrowIfFaulted() const {
   if (status & kZeroDivideFlag) throw EZeroDivide();
   if (status & kOverflowFlag) throw EOverflow();
 }
+
+}  // namespace vorn

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace vorn {
+
 // Every intermediate of the calculator's arithmetic carries a 64-bit significand and is
 // rounded to double only at chosen points. This path is built for x86 only, where the x87
 // long double is exactly that format; a toolchain with another long double would silently
@@ -56,3 +58,5 @@ class FloatingPointScope {
   unsigned short x87Status_ = 0;
   unsigned int mxcsr_ = 0;
 };
+
+}  // namespace vorn

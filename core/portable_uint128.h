@@ -3,6 +3,8 @@
 #include <compare>
 #include <cstdint>
 
+namespace vorn {
+
 // An unsigned 128-bit integer from two 64-bit words, for compilers without a built-in one
 // (unsigned __int128 is a GCC and Clang extension). It offers exactly the operations the
 // exact double arithmetic uses, with the built-in type's meaning: arithmetic wraps modulo
@@ -108,3 +110,5 @@ constexpr PortableUInt128 operator/(PortableUInt128 a, PortableUInt128 b) {
 constexpr PortableUInt128 operator%(PortableUInt128 a, PortableUInt128 b) {
   return PortableUInt128::DivideWithRemainder(a, b).remainder;
 }
+
+}  // namespace vorn

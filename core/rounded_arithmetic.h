@@ -1,9 +1,10 @@
 #pragma once
 
 #include <bit>
+#include <cassert>
 #include <cstdint>
 
-#include "core/binary_rounding.h"
+#include "core/binary64.h"
 
 // The products and the reciprocal the number reading needs, done exactly in integers: the exact
 // result is rounded to a 64-bit significand (to nearest, ties to even) and that is rounded to a
@@ -15,41 +16,48 @@
 // reading ever asks for (powers of ten up to 10^256, fractions in [0.5, 1) and integer
 // significands below 10^19).
 
-namespace rounded_arithmetic_detail {
+namespace vorn {
 
-constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
-constexpr int kExtendedBits = 64;
+// The exact product of two 64-bit significands, each with bit 63 set, rounded to 64 bits:
+// the product lies in [2^126, 2^128), so its leading bit is bit 127 or bit 126, and the
+// 64 bits from there are the high word, or the high word lifted by one bit of the low one.
+// The result has bit 63 set; the exponent is that of its unit, relative to the product's.
+//
+//   ProductTo64Bits(1 << 63, 1 << 63) == {1 << 63, 62}
+constexpr DoubleParts ProductTo64Bits(std::uint64_t x, std::uint64_t y) {
+  assert(x >> 63 == 1 && y >> 63 == 1);  // so the product is never zero, nor a shift 64 wide
+  const UInt128 product = UInt128{x} * y;
+  auto high = static_cast<std::uint64_t>(product >> 64);
+  auto low = static_cast<std::uint64_t>(product);
+  const auto lift = (~high) >> 63;  // 1 when the leading bit is bit 126
+  high = high << lift | ((low >> 63) & lift);
+  low <<= lift;
+  std::int64_t exponent = 64 - static_cast<std::int64_t>(lift);
+  high += RoundingIncrement(high, low, std::uint64_t{1} << 63);
+  if (high == 0) {  // carried out of 64 bits: 2^64 exactly
+    high = std::uint64_t{1} << 63;
+    ++exponent;
+  }
+  return {high, exponent};
+}
 
-}  // namespace rounded_arithmetic_detail
+// A positive normal double as a multiplier: significand * 2^exponent with the significand
+// moved up to fill 64 bits, so that a product needs no shift before it.
+struct TopAlignedParts {
+  std::uint64_t significand;  // bit 63 set, the low 11 bits clear
+  std::int64_t exponent;
+};
 
-// A positive normal double as its parts.
-constexpr DoubleParts Unpack(double value) {
-  using rounded_arithmetic_detail::kHidden;
-  const auto bits = std::bit_cast<std::uint64_t>(value);
-  return {(bits & (kHidden - 1)) | kHidden, static_cast<std::int64_t>(bits >> 52) - 1075};
+constexpr TopAlignedParts TopAligned(double value) {
+  constexpr int kSpare = 64 - Binary64::kSignificandBits;
+  const DoubleParts parts = Unpack(value);
+  return {parts.significand << kSpare, parts.exponent - kSpare};
 }
 
 // x * y, rounded to 64 bits, then to a double; for callers that hold the parts already.
-constexpr double RoundedProduct(DoubleParts x, DoubleParts y) {
-  using namespace rounded_arithmetic_detail;
-  // Both significands moved up to fill 64 bits, so the exact product lies in [2^126, 2^128):
-  // its top 64 bits are the high word, or the high word and one bit of the low one.
-  constexpr int kSpare = 64 - 53;
-  const UInt128 product = UInt128{x.significand << kSpare} * (y.significand << kSpare);
-  auto extended = static_cast<std::uint64_t>(product >> 64);
-  auto rest = static_cast<std::uint64_t>(product);
-  const auto lift = (~extended) >> 63;  // 1 when the leading bit is bit 126
-  extended = extended << lift | ((rest >> 63) & lift);
-  rest <<= lift;
-  std::int64_t exponent =
-      x.exponent + y.exponent - 2 * kSpare + 64 - static_cast<std::int64_t>(lift);
-  // Rounded to 64 bits by the whole low word, then to 53.
-  extended += RoundingIncrement(extended, rest, std::uint64_t{1} << 63);
-  if (extended == 0) {  // carried out of 64 bits: 2^64 exactly
-    extended = std::uint64_t{1} << 63;
-    ++exponent;
-  }
-  return PackNormal(RoundWordTo53Bits(extended, kExtendedBits - 53, exponent));
+constexpr double RoundedProduct(TopAlignedParts x, TopAlignedParts y) {
+  const DoubleParts product = ProductTo64Bits(x.significand, y.significand);
+  return PackNormal(RoundTo53Bits(product.significand, x.exponent + y.exponent + product.exponent));
 }
 
 // a * b, rounded to 64 bits, then to a double.
@@ -57,65 +65,44 @@ constexpr double RoundedProduct(DoubleParts x, DoubleParts y) {
 //   RoundedProduct(0x1.9ea5b87fe807cp-1, 0x1.cd2b297d889bcp-54) == 0x1.757b2b241886ep-54
 //   (rounded straight to a double it would be ...886fp-54)
 constexpr double RoundedProduct(double a, double b) {
-  return RoundedProduct(Unpack(a), Unpack(b));
-}
-
-// A positive normal double as a multiplier for RoundedIntegerProduct: significand * 2^exponent
-// with the significand moved up to fill 64 bits, so the product needs no shift before it.
-struct TopAlignedParts {
-  std::uint64_t significand;  // bit 63 set, the low 11 bits clear
-  std::int64_t exponent;
-};
-
-constexpr TopAlignedParts TopAligned(double value) {
-  const DoubleParts parts = Unpack(value);
-  return {parts.significand << 11, parts.exponent - 11};
+  return RoundedProduct(TopAligned(a), TopAligned(b));
 }
 
 // n rounded to a double, times y, rounded to 64 bits, then to a double: the same bits as
-// RoundedProduct(RoundToDouble(n), y) in about half the work. For n > 0 and a product that
-// lies inside the normal range, as every single-step reading does.
+// RoundedProduct(RoundToDouble(n), y). For n > 0 and a product that lies inside the normal
+// range, as every single-step reading does.
 //
 //   RoundedIntegerProduct(3, TopAligned(0x1.999999999999ap-4)) == 0x1.3333333333334p-2
 //   RoundedIntegerProduct(2^60 - 1, TopAligned(1.0)) == 0x1p60   (n itself rounds up)
 constexpr double RoundedIntegerProduct(std::uint64_t n, TopAlignedParts y) {
-  constexpr std::uint64_t kTopBit = std::uint64_t{1} << 63;
-  constexpr std::uint64_t kDropped = (std::uint64_t{1} << 11) - 1;  // below a 53-bit significand
-  // n moved up to bit 63 and rounded there to 53 bits. Adding just under half the unit of
-  // the kept bits, plus the last kept bit, carries into them exactly when rounding to
-  // nearest-even goes up; below 2^53 the dropped bits are clear and nothing carries.
+  assert(n != 0);
+  // n moved up to bit 63 loses nothing; rounded to 53 bits it is the double n reads as.
+  constexpr int kSpare = 64 - Binary64::kSignificandBits;
   const int zeros = std::countl_zero(n);
-  const std::uint64_t top = n << zeros;
-  const std::uint64_t sum = top + (kDropped >> 1) + ((top >> 11) & 1);
-  std::uint64_t x = sum & ~kDropped;
-  std::int64_t exponent = y.exponent - zeros + 64;
-  if (sum < top) {  // rounded up past 2^64
-    x = kTopBit;
-    ++exponent;
+  const DoubleParts x = RoundTo53Bits(n << zeros, -zeros);
+  return RoundedProduct(TopAlignedParts{x.significand << kSpare, x.exponent - kSpare}, y);
+}
+
+// 2^116 / divisor for a divisor in (2^52, 2^53), as a 64-bit quotient and its remainder.
+// Long division 11 bits at a time: the remainder stays below the divisor, so it and 11 more
+// bits fit in a word, and no 128-bit division is needed (which, emulated, would take a
+// constant table's evaluation past some compilers' step limits).
+struct Division {
+  std::uint64_t quotient;
+  std::uint64_t remainder;
+};
+constexpr Division DivideTwoTo116(std::uint64_t divisor) {
+  assert(divisor > Binary64::kHiddenBit && divisor >> Binary64::kSignificandBits == 0);
+  std::uint64_t quotient = 0;
+  std::uint64_t remainder = 1;  // the numerator's leading bit, 2^116, not yet divided
+  for (int bitsLeft = 116; bitsLeft > 0;) {
+    const int step = bitsLeft < 11 ? bitsLeft : 11;
+    remainder <<= step;  // below 2^53 * 2^11: no bit is lost
+    quotient = quotient << step | remainder / divisor;
+    remainder %= divisor;
+    bitsLeft -= step;
   }
-  // The exact product lies in [2^126, 2^128); lifted by one bit where needed, its top 64
-  // bits are the high word.
-  const UInt128 product = UInt128{x} * y.significand;
-  auto high = static_cast<std::uint64_t>(product >> 64);
-  auto low = static_cast<std::uint64_t>(product);
-  const auto lift = (~high) >> 63;
-  high = high << lift | ((low >> 63) & lift);
-  low <<= lift;
-  exponent -= static_cast<std::int64_t>(lift);
-  // To 64 bits by the same carry trick on the low word; only an all-ones high word can
-  // carry out, and then the product is 2^64 exactly.
-  const std::uint64_t bump = (kTopBit - 1) + (high & 1);
-  high += static_cast<std::uint64_t>(low + bump < low);
-  if (high == 0) {
-    high = kTopBit;
-    ++exponent;
-  }
-  // To 53 bits. The kept bits, with their leading one, are added to the exponent field
-  // less one: a round-up that reaches 2^53 then carries into the exponent, as it should.
-  const std::uint64_t kept = high >> 11;
-  const std::uint64_t up = ((high & kDropped) + (kDropped >> 1) + (kept & 1)) >> 11;
-  return std::bit_cast<double>(kept + up +
-                               (static_cast<std::uint64_t>(exponent + 11 + 1074) << 52));
+  return {quotient, remainder};
 }
 
 // 1 / a, rounded to 64 bits, then to a double.
@@ -123,22 +110,26 @@ constexpr double RoundedIntegerProduct(std::uint64_t n, TopAlignedParts y) {
 //   RoundedReciprocal(10) == 0x1.999999999999ap-4   (the nearest double to 0.1)
 //   RoundedReciprocal(4) == 0.25
 constexpr double RoundedReciprocal(double a) {
-  using namespace rounded_arithmetic_detail;
   const DoubleParts x = Unpack(a);
-  if (x.significand == kHidden) {  // a power of two: the reciprocal is exact
-    return std::bit_cast<double>(static_cast<std::uint64_t>(-x.exponent - 104 + 1075) << 52);
+  // A power of two: its reciprocal is a power of two as well, inside the normal range for
+  // every divisor the reading uses, so no rounding is needed.
+  if (x.significand == Binary64::kHiddenBit) {
+    return PackNormal({Binary64::kHiddenBit, -x.exponent - 2 * Binary64::kFractionBits});
   }
   // 2^116 / s lies strictly between 2^63 and 2^64 for s in (2^52, 2^53): a 64-bit quotient.
-  constexpr UInt128 kNumerator = UInt128{1} << 116;
-  UInt128 quotient = kNumerator / x.significand;
-  const UInt128 twiceRemainder = (kNumerator % x.significand) * 2;
-  if (twiceRemainder > x.significand || (twiceRemainder == x.significand && (quotient & 1))) {
-    ++quotient;
-  }
+  // Rounding it to 64 bits is exact arithmetic: the fraction dropped from the quotient is
+  // remainder / s, which is above, at or below one half exactly as 2 * remainder is above,
+  // at or below s, both integers. The second rounding, to 53 bits, is the x87's own.
+  const Division division = DivideTwoTo116(x.significand);
+  const std::uint64_t twiceRemainder = division.remainder * 2;  // below 2^54
+  std::uint64_t quotient = division.quotient;
+  quotient += RoundingIncrement(quotient, twiceRemainder, x.significand);
   std::int64_t exponent = -116 - x.exponent;
-  if (BitLength(quotient) > kExtendedBits) {  // carried into 2^64
-    quotient >>= 1;
+  if (quotient == 0) {  // carried into 2^64
+    quotient = std::uint64_t{1} << 63;
     ++exponent;
   }
-  return PackNormal(RoundTo53Bits(quotient, kExtendedBits, exponent));
+  return PackNormal(RoundTo53Bits(quotient, exponent));
 }
+
+}  // namespace vorn

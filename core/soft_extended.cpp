@@ -3,13 +3,14 @@
 #include <bit>
 #include <cmath>
 
-#include "core/binary_rounding.h"
+#include "core/binary64.h"
 #include "core/exceptions.h"
+
+namespace vorn {
 
 namespace {
 
 constexpr int kBits = 64;
-constexpr std::uint64_t kDoubleHidden = std::uint64_t{1} << 52;
 
 struct Rounded {
   std::uint64_t significand;
@@ -43,14 +44,14 @@ SoftExtended::SoftExtended(double value) {
   if (std::isnan(value)) throw EInvalidOp();
   if (std::isinf(value)) throw EOverflow();
   const auto bits = std::bit_cast<std::uint64_t>(value);
-  negative_ = (bits >> 63) != 0;
-  const auto biased = static_cast<std::int64_t>((bits >> 52) & 0x7FF);
-  const std::uint64_t fraction = bits & (kDoubleHidden - 1);
+  negative_ = (bits & Binary64::kSignMask) != 0;
+  const std::int64_t biased = BiasedExponent(value);
+  const std::uint64_t fraction = bits & Binary64::kFractionMask;
   if (biased == 0 && fraction == 0) return;  // a zero
-  const std::uint64_t significand = biased == 0 ? fraction : fraction | kDoubleHidden;
+  const std::uint64_t significand = biased == 0 ? fraction : fraction | Binary64::kHiddenBit;
   const int lift = std::countl_zero(significand);  // normalise to the top bit
   significand_ = significand << lift;
-  exponent_ = (biased == 0 ? 1 : biased) - 1075 - lift;
+  exponent_ = (biased == 0 ? 1 : biased) - Binary64::kUnitOffset - lift;
 }
 
 SoftExtended Add(SoftExtended a, SoftExtended b) {
@@ -113,15 +114,18 @@ SoftExtended operator/(SoftExtended a, SoftExtended b) {
 }
 
 double SoftExtended::ToDouble() const {
-  const std::uint64_t sign = negative_ ? std::uint64_t{1} << 63 : 0;
+  const std::uint64_t sign = negative_ ? Binary64::kSignMask : 0;
   if (IsZero()) return std::bit_cast<double>(sign);
-  if (exponent_ + (kBits - 1) >= -1022) {  // the leading bit is in the normal range
-    const DoubleParts parts = RoundTo53Bits(significand_, kBits, exponent_);
-    if (parts.exponent + 52 > 1023) throw EOverflow();
+  // The leading bit is in the normal range.
+  if (exponent_ + (kBits - 1) >= Binary64::kMinExponent + Binary64::kFractionBits) {
+    const DoubleParts parts = RoundTo53Bits(significand_, exponent_);
+    if (parts.exponent > Binary64::kMaxExponent) throw EOverflow();
     return PackNormal(parts, negative_);
   }
   // Subnormal: count units of 2^-1074, rounded once; reaching 2^52 units is the smallest
   // normal double, which the same encoding expresses.
-  const UInt128 units = RoundShiftRight(significand_, -1074 - exponent_);
+  const UInt128 units = RoundShiftRight(significand_, Binary64::kMinExponent - exponent_);
   return std::bit_cast<double>(sign | static_cast<std::uint64_t>(units));
 }
+
+}  // namespace vorn

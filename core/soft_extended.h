@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace vorn {
+
 // A value with a 64-bit significand computed exactly in integers: every operation rounds
 // its exact result to 64 bits (to nearest, ties to even) and ToDouble() rounds that to a
 // double, into the subnormal range when it must. The same bits as the x87 unit at 64-bit
@@ -41,3 +43,5 @@ class SoftExtended {
 struct SoftExtendedScope {
   void ThrowIfFaulted() const {}
 };
+
+}  // namespace vorn

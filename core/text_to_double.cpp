@@ -3,6 +3,8 @@
 #include "core/decimal_scaling.h"
 #include "core/decimal_scanner.h"
 
+namespace vorn {
+
 double TextToDouble(std::string text) {
   return TextViewToDouble(text);
 }
@@ -11,3 +13,5 @@ double TextViewToDouble(std::string_view text) {
   const std::optional<DecimalNumber> number = ScanDecimal(text);
   return number ? DecimalToDouble(*number) : 0.0;
 }
+
+}  // namespace vorn

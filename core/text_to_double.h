@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace vorn {
+
 // Reads the number at the start of one field text, with "." as the decimal point and no
 // digit grouping whatever the locale, and ignores what follows it. Yields +0.0 when no
 // number can be read (no mantissa digit, or an exponent marker without digits) and when
@@ -21,3 +23,5 @@ double TextToDouble(std::string text);
 
 // The same reading on a view of the text, for callers that hold the bytes elsewhere.
 double TextViewToDouble(std::string_view text);
+
+}  // namespace vorn

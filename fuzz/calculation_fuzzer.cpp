@@ -13,6 +13,8 @@
 #include "core/text_to_double.h"
 #include "ui/float_to_str.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 constexpr double kLargestDouble = 1.7976931348623157e308;

@@ -12,6 +12,8 @@
 #include "core/text_to_double.h"
 #include "tests/text_to_double_model.h"
 
+using namespace vorn;  // the core under test
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::feclearexcept(FE_ALL_EXCEPT);
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -8,6 +8,8 @@
 #include "core/exceptions.h"
 #include "tests/form_fixture.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 // Whatever a click handler throws is reported once and the loop goes on.

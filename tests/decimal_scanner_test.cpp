@@ -8,6 +8,8 @@
 
 #include "tests/test_support.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 struct Case {

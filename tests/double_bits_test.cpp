@@ -9,6 +9,8 @@
 
 #include "tests/test_support.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 // Just below, on and just above each rounding tie, where the tie goes to the even side.

@@ -12,6 +12,8 @@
 #include "core/text_to_double.h"
 #include "tests/test_support.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 struct Calculation {

@@ -3,6 +3,8 @@
 
 #include "tests/form_fixture.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 using Form1Click = FormTest;

@@ -12,6 +12,8 @@
 #include "tests/form_fixture.h"
 #include "tests/widest_results.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 using Form1Window = FormTest;

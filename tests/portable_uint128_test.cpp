@@ -9,6 +9,8 @@
 #include <random>
 #include <string>
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 __extension__ typedef unsigned __int128 Native;

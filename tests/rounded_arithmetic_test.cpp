@@ -9,6 +9,8 @@
 #include "core/extended.h"
 #include "tests/test_support.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 double X87Product(double a, double b) {

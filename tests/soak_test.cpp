@@ -12,6 +12,8 @@
 #include "tests/form_fixture.h"
 #include "ui/float_to_str.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 constexpr std::uint64_t kSeed = 7707;

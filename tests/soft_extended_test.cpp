@@ -16,6 +16,8 @@
 #include "core/extended.h"
 #include "tests/test_support.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 // A result as bits, or the name of the fault raised instead.

@@ -7,6 +7,8 @@
 #include "tests/test_support.h"
 #include "tests/text_to_double_model.h"
 
+using namespace vorn;  // the core under test
+
 namespace {
 
 constexpr std::uint64_t kSeed = 20261208;

@@ -26,13 +26,13 @@ TForm1::TForm1(TObject* owner)
 }
 
 void TForm1::Button1Click(TObject* /*Sender*/) {
-  EvInputs in{};
-  in.MoneyToCall = TextToDouble(MoneyToCallEdit->Text());
-  in.Winnings = TextToDouble(WinningsEdit->Text());
+  vorn::EvInputs in{};
+  in.MoneyToCall = vorn::TextToDouble(MoneyToCallEdit->Text());
+  in.Winnings = vorn::TextToDouble(WinningsEdit->Text());
   // Outs are read before known cards although their field stands lower; keep this order.
-  in.Outs = TextToDouble(OutsEdit->Text());
-  in.KnownCards = TextToDouble(KnownCardsEdit->Text());
-  const double probability = HitProbability(in.Outs, in.KnownCards);
-  CallEvEdit->SetText(FloatToStr(CallEv(probability, in.Winnings)));
-  FoldEvEdit->SetText(FloatToStr(FoldEv(in.MoneyToCall, probability)));
+  in.Outs = vorn::TextToDouble(OutsEdit->Text());
+  in.KnownCards = vorn::TextToDouble(KnownCardsEdit->Text());
+  const double probability = vorn::HitProbability(in.Outs, in.KnownCards);
+  CallEvEdit->SetText(FloatToStr(vorn::CallEv(probability, in.Winnings)));
+  FoldEvEdit->SetText(FloatToStr(vorn::FoldEv(in.MoneyToCall, probability)));
 }

@@ -70,7 +70,7 @@ std::vector<const TControl*> TForm::TabStops() const {
 }
 
 void TForm::ThrowMissingControl(std::string_view name) {
-  throw Exception("The form description has no suitable control named " + std::string(name));
+  throw vorn::Exception("The form description has no suitable control named " + std::string(name));
 }
 
 // In the description's order, which is the order Controls() and FindControl() see.
@@ -128,7 +128,7 @@ void TApplication::Run() {
   toolkit::RunEventLoop(*native_, *MainForm()->Native());
 }
 
-void TApplication::ShowException(const Exception& error) {
+void TApplication::ShowException(const vorn::Exception& error) {
   if (reporter_) {
     reporter_(error.what());
   } else if (started_) {
@@ -143,10 +143,10 @@ void TApplication::ReportCurrentException() noexcept {
   try {
     try {
       throw;
-    } catch (const Exception& error) {
+    } catch (const vorn::Exception& error) {
       ShowException(error);
     } catch (...) {
-      ShowException(Exception(""));
+      ShowException(vorn::Exception(""));
     }
   } catch (...) {  // the report itself failed (out of memory): the console is all that is left
     std::fprintf(stderr, "%.*s: an error could not be reported\n",

@@ -28,7 +28,9 @@ struct Deleter {
 };
 }  // namespace toolkit
 
+namespace vorn {
 class Exception;
+}  // namespace vorn
 
 class TObject {
  public:
@@ -155,7 +157,7 @@ class TApplication {
 
   // Tells the user about an error in a modal message; returns when it is dismissed.
   // Before Initialize there is no window system, and it goes to standard error.
-  void ShowException(const Exception& error);
+  void ShowException(const vorn::Exception& error);
 
   // For a guard's catch block: reports the exception being handled through ShowException,
   // an Exception as it is and anything else as an Exception with an empty message.

@@ -18,7 +18,7 @@ toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlDescrip
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (!handle)
-    throw Exception("The control " + std::string(description.name) + " could not be created");
+    throw vorn::Exception("The control " + std::string(description.name) + " could not be created");
   window.controls.push_back(
       std::make_unique<toolkit::Control>(toolkit::Control{handle, description, nullptr}));
   PlaceControl(window, *window.controls.back());

@@ -14,7 +14,7 @@ Window* NewWindow(const FormDescription& description) {
       CreateWindowExW(0, MAKEINTATOM(FormWindowClass()), Utf8ToWide(description.caption).c_str(),
                       kFormStyle, description.left, description.top, 0, 0, nullptr, nullptr,
                       GetModuleHandleW(nullptr), window.get());
-  if (!window->handle) throw Exception("The window could not be created");
+  if (!window->handle) throw vorn::Exception("The window could not be created");
   window->dpi = GetDpiForWindow(window->handle);
   FitClientArea(*window);
   return window.release();

@@ -1,0 +1,156 @@
+#pragma once
+
+#include <bit>
+#include <cassert>
+#include <cstdint>
+
+// The binary64 format in one place: its constants, a double taken apart and put back
+// together, and the one rounding step every exact path of the core ends with. Nothing
+// here touches the floating-point unit, and all of it runs at compile time too.
+
+#if !defined(__SIZEOF_INT128__) || defined(VORN_NO_INT128)
+#include "core/portable_uint128.h"
+#endif
+
+namespace vorn {
+
+// A 128-bit integer holds a full product of two 64-bit significands: the compiler's own
+// where it has one, else two words.
+#if defined(__SIZEOF_INT128__) && !defined(VORN_NO_INT128)
+__extension__ typedef unsigned __int128 UInt128;
+#else
+using UInt128 = PortableUInt128;
+#endif
+
+// A finite double is significand * 2^exponent with a 53-bit significand (normal) or a
+// smaller one at the least exponent (subnormal).
+struct Binary64 {
+  static constexpr int kFractionBits = 52;  // stored; the leading 1 of a normal is implicit
+  static constexpr int kSignificandBits = kFractionBits + 1;
+  static constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << kFractionBits;
+  static constexpr std::uint64_t kFractionMask = kHiddenBit - 1;
+  static constexpr std::uint64_t kSignMask = std::uint64_t{1} << 63;
+  static constexpr std::int64_t kMaxBiasedExponent = 0x7FF;  // infinities and NaNs
+  static constexpr std::int64_t kBias = 1023;
+  // The exponent of the significand's unit: biased exponent less this.
+  static constexpr std::int64_t kUnitOffset = kBias + kFractionBits;  // 1075
+  // The unit of the smallest normal double and of every subnormal one, 2^-1074.
+  static constexpr std::int64_t kMinExponent = 1 - kUnitOffset;
+  // The unit of the largest double's significand, 2^971.
+  static constexpr std::int64_t kMaxExponent = kMaxBiasedExponent - 1 - kUnitOffset;
+};
+
+// A positive double as significand * 2^exponent.
+struct DoubleParts {
+  std::uint64_t significand;
+  std::int64_t exponent;
+};
+
+// The biased exponent field of a double: 0 for zeros and subnormals.
+constexpr std::int64_t BiasedExponent(double value) {
+  return static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(value) >> Binary64::kFractionBits) &
+         Binary64::kMaxBiasedExponent;
+}
+
+// The parts of a positive normal double, the significand in [2^52, 2^53).
+//
+//   Unpack(1.0) == {1 << 52, -52};   Unpack(0x1p-1022) == {1 << 52, -1074}
+constexpr DoubleParts Unpack(double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  assert(!(bits & Binary64::kSignMask) && BiasedExponent(value) != 0 &&
+         BiasedExponent(value) != Binary64::kMaxBiasedExponent);
+  return {(bits & Binary64::kFractionMask) | Binary64::kHiddenBit,
+          BiasedExponent(value) - Binary64::kUnitOffset};
+}
+
+// The double with these parts, which must be a normal one's.
+//
+//   PackNormal({1 << 52, -52}) == 1.0;   PackNormal({1 << 52, -52}, true) == -1.0
+constexpr double PackNormal(DoubleParts parts, bool negative = false) {
+  assert(parts.significand >> Binary64::kFractionBits == 1);
+  assert(parts.exponent >= Binary64::kMinExponent && parts.exponent <= Binary64::kMaxExponent);
+  const std::uint64_t sign = negative ? Binary64::kSignMask : 0;
+  const auto biased = static_cast<std::uint64_t>(parts.exponent + Binary64::kUnitOffset);
+  return std::bit_cast<double>(sign | biased << Binary64::kFractionBits |
+                               (parts.significand & Binary64::kFractionMask));
+}
+
+// Number of significant bits of value (0 for 0).
+constexpr int BitLength(UInt128 value) {
+  const auto high = static_cast<std::uint64_t>(value >> 64);
+  const auto low = static_cast<std::uint64_t>(value);
+  return high != 0 ? 128 - std::countl_zero(high) : 64 - std::countl_zero(low);
+}
+
+// The rounding rule, to nearest with ties to even: 1 when dropping the bits `rest` from
+// below `kept` rounds it up, else 0; `half` is the dropped bits' halfway value. Every
+// rounding in the core decides here. Arithmetic rather than a branch: whether a product
+// rounds up is as good as random, and a mispredicted branch costs more than the rounding.
+//
+//   RoundingIncrement(2, 4, 4) == 0 (tie, even);   RoundingIncrement(3, 4, 4) == 1
+constexpr std::uint64_t RoundingIncrement(std::uint64_t kept, std::uint64_t rest,
+                                          std::uint64_t half) {
+  return static_cast<std::uint64_t>(rest > half) |
+         (static_cast<std::uint64_t>(rest == half) & kept & 1);
+}
+
+// value / 2^shift rounded to nearest, ties to even.
+//
+//   RoundShiftRight(5, 1) == 2   (2.5, tie, to even)
+//   RoundShiftRight(7, 1) == 4   (3.5, tie, to even)
+//   RoundShiftRight(11, 2) == 3  (2.75)
+constexpr UInt128 RoundShiftRight(UInt128 value, std::int64_t shift) {
+  if (shift <= 0) return value;
+  if (shift >= 128) return 0;  // value < 2^128 makes the quotient below one half
+  const UInt128 quotient = value >> shift;
+  const auto kept = static_cast<std::uint64_t>(quotient);
+  if (shift < 64) {  // the usual case: the dropped bits and their half fit in one word
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    return quotient +
+           RoundingIncrement(kept, static_cast<std::uint64_t>(value) & (2 * half - 1), half);
+  }
+  // The dropped bits' top 64, with anything below them folded into the lowest: a sticky
+  // bit, which tells "above half" from "half" and cannot make a tie out of less than half.
+  const UInt128 dropped = value & ((UInt128{1} << shift) - 1);
+  const auto top = static_cast<std::uint64_t>(dropped >> (shift - 64));
+  const bool sticky = (dropped & ((UInt128{1} << (shift - 64)) - 1)) != 0;
+  return quotient + RoundingIncrement(kept, top | (sticky ? 1 : 0), std::uint64_t{1} << 63);
+}
+
+// The one step from a wide significand to a double's: significand * 2^exponent, for a
+// significand of 64 bits (bit 63 set), rounded to 53 bits. A round-up that carries into a
+// 54th bit moves the exponent instead. Lower bits folded into bit 0 as a sticky bit round
+// the same as the exact value.
+//
+//   RoundTo53Bits((1 << 63) + (1 << 10), 0) == {1 << 52, 11}   (tie, to even)
+constexpr DoubleParts RoundTo53Bits(std::uint64_t significand, std::int64_t exponent) {
+  assert(significand >> 63 == 1);
+  constexpr int kDrop = 64 - Binary64::kSignificandBits;
+  constexpr std::uint64_t kHalf = std::uint64_t{1} << (kDrop - 1);
+  const std::uint64_t kept = significand >> kDrop;
+  const std::uint64_t rounded =
+      kept + RoundingIncrement(kept, significand & (2 * kHalf - 1), kHalf);
+  // 1 when the round-up carried into a 54th bit (only 2^53 itself, whose low bit is clear).
+  // Without a branch, as for the increment.
+  const std::uint64_t carry = rounded >> Binary64::kSignificandBits;
+  return {rounded >> carry, exponent + kDrop + static_cast<std::int64_t>(carry)};
+}
+
+// RoundTo53Bits for a nonzero significand of any width: normalised to 64 bits, with the
+// bits below them as a sticky bit.
+//
+//   RoundWideTo53Bits((1 << 54) + 2, 0) == {1 << 52, 2}   (tie, to even)
+constexpr DoubleParts RoundWideTo53Bits(UInt128 significand, std::int64_t exponent) {
+  assert(significand != 0);
+  const int bits = BitLength(significand);
+  if (bits <= 64) {
+    const auto word = static_cast<std::uint64_t>(significand) << (64 - bits);
+    return RoundTo53Bits(word, exponent - (64 - bits));
+  }
+  const int drop = bits - 64;
+  const auto word = static_cast<std::uint64_t>(significand >> drop);
+  const bool sticky = (significand & ((UInt128{1} << drop) - 1)) != 0;
+  return RoundTo53Bits(word | (sticky ? 1 : 0), exponent + drop);
+}
+
+}  // namespace vorn
