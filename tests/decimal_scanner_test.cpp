@@ -68,4 +68,24 @@ TEST(ScanDecimal, TracksThePlaceAcrossMillionsOfDigits) {
   EXPECT_EQ(ScanDecimal("0." + zeros + "42"), (DecimalNumber{false, 42, -3'000'002}));
 }
 
+// The eight-byte check must stop at the bytes either side of the digits ('/' and ':') and
+// at the top bytes (0xFA to 0xFF, where a carry between bytes could hide), wherever they
+// stand in a long run: the number is what the digits before the byte spell.
+TEST(ScanDecimal, StopsAtANonDigitAnywhereInALongRun) {
+  const std::string runs[] = {"123456789012345678901234567890", "000000000000000000000000000071"};
+  const unsigned char stops[] = {'/', ':', 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF};
+  for (const std::string& run : runs) {
+    for (std::size_t at = 0; at < run.size(); ++at) {
+      for (const unsigned char stop : stops) {
+        std::string text = run;
+        text[at] = static_cast<char>(stop);
+        const std::optional<DecimalNumber> got = ScanDecimal(text);
+        const std::optional<DecimalNumber> expected = ScanDecimal(run.substr(0, at));
+        EXPECT_EQ(got, expected) << "text " << Printable(text) << ": got " << Describe(got)
+                                 << ", expected " << Describe(expected);
+      }
+    }
+  }
+}
+
 }  // namespace

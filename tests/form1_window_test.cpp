@@ -11,6 +11,7 @@
 #include "core/exceptions.h"
 #include "tests/form_fixture.h"
 #include "tests/widest_results.h"
+#include "ui/qt/font.h"
 
 using namespace vorn;  // the core under test
 
@@ -18,66 +19,45 @@ namespace {
 
 using Form1Window = FormTest;
 
-struct Placement {
-  const char* name;
-  QRect geometry;
-  QString caption;
-};
-
-// Where every control stands, in pixels of the client area.
-const Placement kPlacements[] = {
-    {"Label1", {8, 65, 89, 16}, "Money to call:"},
-    {"Label2", {8, 96, 181, 16}, "Money to win after your call:"},
-    {"Label3", {8, 163, 62, 16}, "Your outs:"},
-    {"Label4", {8, 208, 49, 16}, "Call EV:"},
-    {"Label5", {8, 239, 52, 16}, "Fold EV:"},
-    {"Label6", {8, 8, 343, 19}, "Input a . instead of a comma example:  124.56"},
-    {"Label7", {8, 128, 153, 16}, "Amount of known cards:"},
-    {"Button1", {195, 296, 75, 25}, "Calculated"},
-    {"MoneyToCallEdit", {195, 64, 137, 21}, ""},
-    {"WinningsEdit", {195, 91, 137, 21}, ""},
-    {"KnownCardsEdit", {195, 127, 137, 21}, ""},
-    {"OutsEdit", {195, 162, 137, 21}, ""},
-    {"CallEvEdit", {195, 207, 137, 21}, ""},
-    {"FoldEvEdit", {195, 239, 137, 21}, ""},
-};
-
-TEST_F(Form1Window, PlacesEveryControlAsDesigned) {
-  EXPECT_EQ(NativeWidget(*form)->windowTitle(), "Vorn EV calculator");
-  EXPECT_EQ(NativeWidget(*form)->size(), QSize(375, 342));
-  EXPECT_EQ(NativeWidget(*form)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 14);
-  for (const Placement& p : kPlacements) {
-    auto* widget = NativeWidget(*form)->findChild<QWidget*>(p.name);
-    ASSERT_NE(widget, nullptr) << p.name;
+// Every control stands where the form's description puts it, in pixels of the client area.
+TEST_F(Form1Window, PlacesEveryControlAsDescribed) {
+  const FormDescription& design = form->Description();
+  QWidget* window = NativeWidget(*form);
+  EXPECT_EQ(window->windowTitle(), ToQString(design.caption));
+  EXPECT_EQ(window->size(), QSize(design.clientWidth, design.clientHeight));
+  EXPECT_EQ(window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+            static_cast<qsizetype>(design.controls.size()));
+  for (const ControlDescription& d : design.controls) {
+    auto* widget = window->findChild<QWidget*>(ToQString(d.name));
+    ASSERT_NE(widget, nullptr) << d.name;
+    const QRect designed(d.left, d.top, d.width, d.height);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
       // A label may grow to fit its caption but keeps its place and height.
-      EXPECT_EQ(label->pos(), p.geometry.topLeft()) << p.name;
-      EXPECT_EQ(label->height(), p.geometry.height()) << p.name;
-      EXPECT_GE(label->width(), p.geometry.width()) << p.name;
-      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << p.name;
-      EXPECT_LE(label->geometry().right(), NativeWidget(*form)->width()) << p.name;
-      EXPECT_EQ(label->text(), p.caption) << p.name;
+      EXPECT_EQ(label->pos(), designed.topLeft()) << d.name;
+      EXPECT_EQ(label->height(), designed.height()) << d.name;
+      EXPECT_GE(label->width(), designed.width()) << d.name;
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << d.name;
+      EXPECT_LE(label->geometry().right(), window->width()) << d.name;
+      EXPECT_EQ(label->text(), ToQString(d.caption)) << d.name;
     } else {
-      EXPECT_EQ(widget->geometry(), p.geometry) << p.name;
+      EXPECT_EQ(widget->geometry(), designed) << d.name;
     }
   }
   EXPECT_EQ(Widget(form->Button1)->text(), "Calculated");
 }
 
-TEST_F(Form1Window, UsesTheDesignedFontsAndColours) {
-  for (QLabel* label : {Widget(form->Label1), Widget(form->Label2), Widget(form->Label3),
-                        Widget(form->Label4), Widget(form->Label5), Widget(form->Label7)}) {
-    EXPECT_EQ(label->font().pixelSize(), 13) << label->objectName().toStdString();
-    EXPECT_TRUE(label->font().bold()) << label->objectName().toStdString();
-    EXPECT_EQ(QFontInfo(label->font()).family(), "Liberation Sans")
-        << "Arial should resolve to its metric-compatible face";
-  }
-  EXPECT_EQ(Widget(form->Label6)->font().pixelSize(), 16);
-  EXPECT_EQ(Widget(form->Label6)->palette().color(QPalette::WindowText), QColor(Qt::red));
-  EXPECT_NE(Widget(form->Label1)->palette().color(QPalette::WindowText), QColor(Qt::red));
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           Widget(form->Button1), Widget(form->MoneyToCallEdit), Widget(form->FoldEvEdit)}) {
-    EXPECT_EQ(control->font().pixelSize(), 11) << control->objectName().toStdString();
+// Each control's font and colour as its description gives them; the captions' Arial is
+// answered by its metric-compatible face.
+TEST_F(Form1Window, UsesTheDescribedFontsAndColours) {
+  for (const auto& control : form->Controls()) {
+    const ControlDescription& d = control->Description();
+    const FontDescription& font = d.font ? *d.font : form->Description().font;
+    const QWidget* widget = NativeWidget(*control);
+    EXPECT_EQ(widget->font().pixelSize(), font.pixelHeight) << d.name;
+    EXPECT_EQ(widget->font().bold(), font.bold) << d.name;
+    if (font.family == "Arial") EXPECT_EQ(QFontInfo(widget->font()).family(), "Liberation Sans");
+    const bool red = widget->palette().color(QPalette::WindowText) == QColor(Qt::red);
+    EXPECT_EQ(red, d.colour == ControlColour::Red) << d.name;
   }
 }
 

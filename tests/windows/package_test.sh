@@ -11,6 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+. build/windows-release/identity.sh  # written by the build that scripts/test-windows.sh made
+exe=$VORN_EXECUTABLE name=$VORN_PRODUCT_NAME version=$VORN_VERSION
 
 # A self-signed code-signing certificate: untrusted as a chain, but every signature made
 # with it must verify against it.
@@ -20,8 +22,6 @@ openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -passout pass
   -out "$work/cert.pfx"
 export VORN_SIGN_PFX=$work/cert.pfx VORN_SIGN_PASSWORD=throwaway
 
-. build/windows-release/identity.sh  # written by the build that scripts/test-windows.sh made
-exe=$VORN_EXECUTABLE name=$VORN_PRODUCT_NAME version=$VORN_VERSION
 newer=${version%.*}.$((${version##*.} + 1))
 scripts/package-windows.sh >/dev/null
 VORN_PACKAGE_VERSION_FOR_TESTS=$newer scripts/package-windows.sh >/dev/null
