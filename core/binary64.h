@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cstdint>
 
+#include "core/bit_cast.h"
+
 // The binary64 format in one place: its constants, a double taken apart and put back
 // together, and the one rounding step every exact path of the core ends with. Nothing
 // here touches the floating-point unit, and all of it runs at compile time too.
@@ -48,7 +50,7 @@ struct DoubleParts {
 
 // The biased exponent field of a double: 0 for zeros and subnormals.
 constexpr std::int64_t BiasedExponent(double value) {
-  return static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(value) >> Binary64::kFractionBits) &
+  return static_cast<std::int64_t>(bit_cast<std::uint64_t>(value) >> Binary64::kFractionBits) &
          Binary64::kMaxBiasedExponent;
 }
 
@@ -56,7 +58,7 @@ constexpr std::int64_t BiasedExponent(double value) {
 //
 //   Unpack(1.0) == {1 << 52, -52};   Unpack(0x1p-1022) == {1 << 52, -1074}
 constexpr DoubleParts Unpack(double value) {
-  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto bits = bit_cast<std::uint64_t>(value);
   assert(!(bits & Binary64::kSignMask) && BiasedExponent(value) != 0 &&
          BiasedExponent(value) != Binary64::kMaxBiasedExponent);
   return {(bits & Binary64::kFractionMask) | Binary64::kHiddenBit,
@@ -71,7 +73,7 @@ constexpr double PackNormal(DoubleParts parts, bool negative = false) {
   assert(parts.exponent >= Binary64::kMinExponent && parts.exponent <= Binary64::kMaxExponent);
   const std::uint64_t sign = negative ? Binary64::kSignMask : 0;
   const auto biased = static_cast<std::uint64_t>(parts.exponent + Binary64::kUnitOffset);
-  return std::bit_cast<double>(sign | biased << Binary64::kFractionBits |
+  return bit_cast<double>(sign | biased << Binary64::kFractionBits |
                                (parts.significand & Binary64::kFractionMask));
 }
 

@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "core/binary64.h"
+#include "core/bit_cast.h"
 
 namespace vorn {
 
@@ -18,7 +19,7 @@ constexpr std::int64_t kBias = Binary64::kBias;
 
 double FromParts(std::uint64_t sign, std::int64_t biasedExponent, std::uint64_t fraction) {
   assert(biasedExponent >= 0 && biasedExponent <= kMaxBiasedExponent && fraction <= kHiddenBit);
-  return std::bit_cast<double>(
+  return bit_cast<double>(
       sign | (static_cast<std::uint64_t>(biasedExponent) << kFractionBits) | fraction);
 }
 
@@ -30,7 +31,7 @@ double RoundToDouble(std::uint64_t value) {
 }
 
 BinarySplit SplitBinary(double value) {
-  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto bits = bit_cast<std::uint64_t>(value);
   const std::uint64_t sign = bits & kSignMask;
   const std::int64_t biased = BiasedExponent(value);
   if (biased != 0) return {FromParts(sign, kBias - 1, bits & kFractionMask), biased - (kBias - 1)};
@@ -41,13 +42,13 @@ BinarySplit SplitBinary(double value) {
 }
 
 bool IsZeroOrInfinite(double value) {
-  const std::uint64_t magnitude = std::bit_cast<std::uint64_t>(value) & ~kSignMask;
+  const std::uint64_t magnitude = bit_cast<std::uint64_t>(value) & ~kSignMask;
   return magnitude == 0 || magnitude == static_cast<std::uint64_t>(kMaxBiasedExponent)
                                             << kFractionBits;
 }
 
 double ScaleByPowerOfTwo(double value, std::int64_t exponent) {
-  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto bits = bit_cast<std::uint64_t>(value);
   const std::uint64_t sign = bits & kSignMask;
   assert(BiasedExponent(value) != 0 && BiasedExponent(value) != kMaxBiasedExponent);
   const std::int64_t biased = BiasedExponent(value) + exponent;

@@ -1,6 +1,8 @@
 #include "core/soft_extended.h"
 
 #include <bit>
+
+#include "core/bit_cast.h"
 #include <cmath>
 
 #include "core/binary64.h"
@@ -43,7 +45,7 @@ UInt128 ShiftRightSticky(UInt128 a, std::int64_t shift) {
 SoftExtended::SoftExtended(double value) {
   if (std::isnan(value)) throw EInvalidOp();
   if (std::isinf(value)) throw EOverflow();
-  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto bits = bit_cast<std::uint64_t>(value);
   negative_ = (bits & Binary64::kSignMask) != 0;
   const std::int64_t biased = BiasedExponent(value);
   const std::uint64_t fraction = bits & Binary64::kFractionMask;
@@ -115,7 +117,7 @@ SoftExtended operator/(SoftExtended a, SoftExtended b) {
 
 double SoftExtended::ToDouble() const {
   const std::uint64_t sign = negative_ ? Binary64::kSignMask : 0;
-  if (IsZero()) return std::bit_cast<double>(sign);
+  if (IsZero()) return bit_cast<double>(sign);
   // The leading bit is in the normal range.
   if (exponent_ + (kBits - 1) >= Binary64::kMinExponent + Binary64::kFractionBits) {
     const DoubleParts parts = RoundTo53Bits(significand_, exponent_);
@@ -125,7 +127,7 @@ double SoftExtended::ToDouble() const {
   // Subnormal: count units of 2^-1074, rounded once; reaching 2^52 units is the smallest
   // normal double, which the same encoding expresses.
   const UInt128 units = RoundShiftRight(significand_, Binary64::kMinExponent - exponent_);
-  return std::bit_cast<double>(sign | static_cast<std::uint64_t>(units));
+  return bit_cast<double>(sign | static_cast<std::uint64_t>(units));
 }
 
 }  // namespace vorn

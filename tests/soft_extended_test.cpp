@@ -42,7 +42,7 @@ class DoubleGenerator {
         return Uniform(-100000, 1000000) / 100.0;
       case 3:  // anything finite, subnormals and the extremes included
         while (true) {
-          const double value = std::bit_cast<double>(engine_());
+          const double value = vorn::bit_cast<double>(engine_());
           if (std::isfinite(value)) return value;
         }
       case 4:

@@ -5,20 +5,22 @@
 #include <cstdio>
 #include <string>
 
+#include "core/bit_cast.h"
+
 // Failure messages show doubles as their bit pattern, which is what the tests compare.
 inline std::string Hex(double value) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%016llX (%.17g)",
-                static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)), value);
+                static_cast<unsigned long long>(vorn::bit_cast<std::uint64_t>(value)), value);
   return buffer;
 }
 
 inline std::uint64_t Bits(double value) {
-  return std::bit_cast<std::uint64_t>(value);
+  return vorn::bit_cast<std::uint64_t>(value);
 }
 
 inline double FromBits(std::uint64_t bits) {
-  return std::bit_cast<double>(bits);
+  return vorn::bit_cast<double>(bits);
 }
 
 // Shows control bytes of a field text as \xNN so a failing case can be typed in again.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -17,12 +18,24 @@ struct RoundedDecimal {
   int exponent;
 };
 
-// std::to_chars rounds the exact binary value correctly and ignores the locale.
-RoundedDecimal Round(double value) {
-  char buffer[32];
+// The value in scientific notation with this many significant digits, correctly rounded
+// from its exact binary value whatever the locale: std::to_chars, or, where the standard
+// library lacks it for doubles (libc++ 13, in the WebAssembly toolchain), the C library's
+// printf, which is exact there (musl) and never has a locale other than "C" set.
+std::string_view ScientificDigits(double value, char (&buffer)[32]) {
+#if defined(__cpp_lib_to_chars)
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                     std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  return {buffer, static_cast<std::size_t>(result.ptr - buffer)};
+#else
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, value);
+  return {buffer, static_cast<std::size_t>(length)};
+#endif
+}
+
+RoundedDecimal Round(double value) {
+  char buffer[32];
+  const std::string_view text = ScientificDigits(value, buffer);
   const bool negative = text.front() == '-';
   const std::size_t e = text.find('e');
   std::string digits;

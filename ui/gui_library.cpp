@@ -65,7 +65,9 @@ std::vector<const TControl*> TForm::TabStops() const {
   for (const auto& control : controls_) {
     if (control->Description().tabOrder >= 0) stops.push_back(control.get());
   }
-  std::ranges::sort(stops, {}, [](const TControl* c) { return c->Description().tabOrder; });
+  std::sort(stops.begin(), stops.end(), [](const TControl* a, const TControl* b) {
+    return a->Description().tabOrder < b->Description().tabOrder;
+  });
   return stops;
 }
 
