@@ -99,6 +99,9 @@ TEST(Ev, DeliversTheCallResultBeforeTheFoldResultFaults) {
 // computes with rounding to nearest and hands the environment back as it was, also when
 // it faults: the next calculation after a fault behaves exactly like the first.
 TEST(Ev, LeavesTheFloatingPointEnvironmentAsItFoundIt) {
+#if defined(__EMSCRIPTEN__)
+  GTEST_SKIP() << "WebAssembly has no rounding modes or status flags to leave as they were";
+#else
   for (int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
     for (int flags : {0, FE_INEXACT, FE_INVALID | FE_UNDERFLOW}) {
       const std::string context =
@@ -122,6 +125,7 @@ TEST(Ev, LeavesTheFloatingPointEnvironmentAsItFoundIt) {
   }
   std::fesetround(FE_TONEAREST);
   std::feclearexcept(FE_ALL_EXCEPT);
+#endif
 }
 
 }  // namespace
