@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a build needs and the machine lacks, and nothing else.
 # Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross|windows|windows-package|
-#                                 windows-test]...
+#                                 windows-test|web|web-test]...
 #        (default: build)
 set -euo pipefail
 
@@ -17,6 +17,10 @@ windows=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 
 windows_package=("${windows[@]}" wixl msitools uuid-runtime faketime osslsigncode zip)
 windows_test=("${windows_package[@]}" openssl unzip wine wine64 fonts-wine fonts-liberation xvfb
               xauth xdotool x11-utils xclip)
+web=(cmake ninja-build emscripten nodejs node-acorn googletest libboost-dev librsvg2-bin
+     python3-fonttools python3-brotli fonts-liberation)
+web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr
+          python3-pil)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -30,6 +34,8 @@ for group in "${@:-build}"; do
     windows) wanted+=("${windows[@]}") ;;
     windows-package) wanted+=("${windows_package[@]}") ;;
     windows-test) wanted+=("${windows_test[@]}") ;;
+    web) wanted+=("${web[@]}") ;;
+    web-test) wanted+=("${web_test[@]}") ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

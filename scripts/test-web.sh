@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the page (installing what is missing) and tests it: the core's tests under Node;
+# the same readings and results, bit for bit, from the native and the WebAssembly build
+# on 200,000 texts and 20,000 cases; the page in headless Chromium (keyboard, faults,
+# tab order, accessible names, results whole, start-up failures, offline use); and the
+# page in headless Firefox ESR (the worked example and a fault).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh web-test
+scripts/build-web.sh
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+cmake --build --preset web
+ctest --preset web -j "$(nproc)"
+
+# The native side of the comparison: the x87 build the Linux program uses.
+cmake --preset tests >/dev/null
+cmake --build build/tests --target result_bits
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+build/tests/tests/result_bits >"$work/native"
+node build/web/tests/result_bits.js >"$work/wasm"
+if ! cmp -s "$work/native" "$work/wasm"; then
+  diff "$work/native" "$work/wasm" | head -20
+  echo "FAIL: the WebAssembly build reads or computes other bits than the native one"
+  exit 1
+fi
+echo "ok   the same bits native and in WebAssembly: $(wc -l <"$work/native") texts and cases"
+
+mkdir -p build/web/screenshots
+/usr/bin/python3 tests/web/page_test.py build/web/site build/web/screenshots/page.png
+/usr/bin/python3 tests/web/firefox_test.py build/web/site

@@ -1,0 +1,209 @@
+#!/usr/bin/python3
+"""The calculator's page in headless Chromium, driven as a user does: the worked example
+typed and the button pressed with Space, a fault reported in one dialog that Enter
+closes, the tab order, the accessible names, the longest results whole in their fields,
+no error in the console, and the page working offline once its service worker is in.
+Usage: page_test.py SITE-FOLDER [SCREENSHOT.png]"""
+
+import os
+import shutil
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+from site_server import SiteServer
+
+FIELDS = {'MoneyToCallEdit': 'Money to call:', 'WinningsEdit': 'Money to win after your call:',
+          'KnownCardsEdit': 'Amount of known cards:', 'OutsEdit': 'Your outs:',
+          'CallEvEdit': 'Call EV:', 'FoldEvEdit': 'Fold EV:'}
+TAB_ORDER = ['MoneyToCallEdit', 'WinningsEdit', 'KnownCardsEdit', 'OutsEdit', 'CallEvEdit',
+             'FoldEvEdit']
+# The longest texts a result takes, and the same shapes with every digit an 8.
+LONGEST = ['-0.0000808510638297872', '-4.94065645841247E-324', '-1.79769313486232E308',
+           '-0.0000888888888888888', '-8.88888888888888E-308', '-888888888888888']
+
+failures = []
+
+
+def check(condition, what):
+    print(('ok   ' if condition else 'FAIL ') + what)
+    if not condition:
+        failures.append(what)
+
+
+def browser():
+    options = Options()
+    for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
+                     '--no-first-run', '--disable-background-networking',
+                     '--disable-component-update', '--disable-sync', '--window-size=600,500']:
+        options.add_argument(argument)
+    options.binary_location = '/usr/bin/chromium'
+    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+
+
+def wait_for(driver, script, seconds=10):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if driver.execute_script(script):
+            return True
+        time.sleep(0.05)
+    return False
+
+
+def field(driver, name):
+    return driver.find_element(By.ID, name)
+
+
+def value(driver, name):
+    return field(driver, name).get_attribute('value')
+
+
+def fill(driver, texts):
+    for name, text in zip(TAB_ORDER, texts):
+        element = field(driver, name)
+        element.clear()
+        element.send_keys(text)
+
+
+def press_on_button(driver, key):
+    driver.execute_script("document.getElementById('Button1').focus()")
+    ActionChains(driver).send_keys(key).perform()
+
+
+def open_dialogs(driver):
+    return driver.execute_script("return document.querySelectorAll('dialog[open]').length")
+
+
+def test_page(driver, url):
+    driver.get(url)
+    check(wait_for(driver, "const f = document.querySelector('.form'); return f && !f.hidden"),
+          'the form appears')
+    check(driver.title == 'Vorn EV calculator', f'the page is titled by the form: {driver.title}')
+    for name, caption in FIELDS.items():
+        check(field(driver, name).accessible_name == caption, f'{name} is named "{caption}"')
+    check(field(driver, 'Button1').accessible_name == 'Calculated', 'the button is named')
+
+    driver.execute_script("document.getElementById('Button1').focus()")
+    visited = []
+    for _ in TAB_ORDER:
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+        visited.append(driver.execute_script('return document.activeElement.id'))
+    check(visited == TAB_ORDER, f'Tab goes from the button through the fields: {visited}')
+
+    fill(driver, ['10', '30', '5', '9'])
+    press_on_button(driver, Keys.SPACE)
+    results = [value(driver, 'CallEvEdit'), value(driver, 'FoldEvEdit')]
+    check(results == ['5.74468085106383', '-8.08510638297872'],
+          f'Space on the button computes the worked example: {results}')
+    check(field(driver, 'CallEvEdit').get_attribute('readonly') is not None,
+          'the results are read-only')
+
+    fill(driver, ['10', '30', '52', '9'])
+    press_on_button(driver, Keys.ENTER)
+    check(open_dialogs(driver) == 1, 'a fault opens exactly one dialog')
+    dialog = driver.find_element(By.CSS_SELECTOR, 'dialog[open]')
+    check('Vorn EV calculator' in dialog.text, f'the dialog is titled: {dialog.text!r}')
+    ActionChains(driver).send_keys(Keys.ENTER).perform()
+    check(open_dialogs(driver) == 0, 'Enter closes the dialog')
+    check(driver.execute_script('return document.activeElement.id') == 'Button1',
+          'the focus returns to the button')
+    results = [value(driver, 'CallEvEdit'), value(driver, 'FoldEvEdit')]
+    check(results == ['5.74468085106383', '-8.08510638297872'],
+          f'the earlier results stay after the fault: {results}')
+
+    faces = driver.execute_script(
+        "return [...document.fonts].filter((f) => f.status == 'loaded').length")
+    check(faces >= 2, f'the page\'s own faces are in use ({faces} loaded)')
+    # A field that must scroll has more to scroll than it shows; the text's own width, as
+    # the field's font measures it, is reported beside.
+    for text in LONGEST:
+        for name in ['CallEvEdit', 'FoldEvEdit']:
+            scroll, room, width = driver.execute_script(
+                'const e = document.getElementById(arguments[0]); e.value = arguments[1];'
+                "const c = document.createElement('canvas').getContext('2d');"
+                'c.font = getComputedStyle(e).font;'
+                'return [e.scrollWidth, e.clientWidth, c.measureText(e.value).width];', name, text)
+            check(scroll <= room, f'{text} fits {name} whole ({width:.1f} px of text, {room} px inside)')
+
+
+def test_offline(driver, url, server):
+    check(wait_for(driver, 'return !!navigator.serviceWorker.controller'),
+          'the service worker controls the page')
+    wait_for(driver, "return caches.has && true")
+    time.sleep(0.5)  # the worker's install has filled its cache by the time it controls
+    server.stop()
+    driver.get(url)
+    check(wait_for(driver, "const f = document.querySelector('.form'); return f && !f.hidden"),
+          'offline, the page starts from the cache')
+    fill(driver, ['10', '30', '5', '9'])
+    press_on_button(driver, Keys.SPACE)
+    check(value(driver, 'CallEvEdit') == '5.74468085106383', 'offline, it computes')
+
+
+def status(driver):
+    wait_for(driver, "const s = document.getElementById('status');"
+                     "return !!s && /could not|needs/.test(s.textContent)")
+    return driver.execute_script("const s = document.getElementById('status');"
+                                 "return s ? s.textContent : ''")
+
+
+# Never a blank page: without its program file, or without WebAssembly, the page says why.
+def test_start_up_failures(site):
+    with tempfile.TemporaryDirectory() as copy:
+        shutil.copytree(site, copy, dirs_exist_ok=True)
+        for name in ['vorn-ev-calculator.wasm', 'service-worker.js']:
+            os.remove(os.path.join(copy, name))
+        server = SiteServer(copy).start()
+        driver = browser()
+        try:
+            driver.get(server.url)
+            text = status(driver)
+            check('could not start' in text, f'without its program file the page says: {text!r}')
+        finally:
+            driver.quit()
+            server.stop()
+    server = SiteServer(site).start()
+    driver = browser()
+    try:
+        driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',
+                               {'source': 'delete globalThis.WebAssembly'})
+        driver.get(server.url)
+        text = status(driver)
+        check('needs WebAssembly' in text, f'without WebAssembly the page says: {text!r}')
+    finally:
+        driver.quit()
+        server.stop()
+
+
+def main():
+    site = sys.argv[1]
+    server = SiteServer(site).start()
+    driver = browser()
+    try:
+        test_page(driver, server.url)
+        if len(sys.argv) > 2:
+            fill(driver, ['10', '30', '5', '9'])
+            press_on_button(driver, Keys.SPACE)
+            driver.save_screenshot(sys.argv[2])
+        errors = [entry['message'] for entry in driver.get_log('browser')
+                  if entry['level'] == 'SEVERE']
+        check(not errors, f'no error in the console: {errors}')
+        test_offline(driver, server.url, server)
+    finally:
+        driver.quit()
+        server.stop()
+    test_start_up_failures(site)
+    print(f'{len(failures)} failed' if failures else 'all passed')
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
