@@ -19,8 +19,7 @@ windows_test=("${windows_package[@]}" openssl unzip wine wine64 fonts-wine fonts
               xauth xdotool x11-utils xclip)
 web=(cmake ninja-build emscripten nodejs node-acorn googletest libboost-dev librsvg2-bin
      python3-fonttools python3-brotli fonts-liberation)
-web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr
-          python3-pil)
+web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr)
 
 wanted=()
 for group in "${@:-build}"; do

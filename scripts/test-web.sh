@@ -12,12 +12,12 @@ export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 cmake --build --preset web
 ctest --preset web -j "$(nproc)"
 
-# The native side of the comparison: the x87 build the Linux program uses.
-cmake --preset tests >/dev/null
-cmake --build build/tests --target result_bits
+# The native side of the comparison: the core as the Linux program builds it (x87).
+cmake --preset tests -B build/web-native -DVORN_BUILD_GUI=OFF >/dev/null
+cmake --build build/web-native --target result_bits
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-build/tests/tests/result_bits >"$work/native"
+build/web-native/tests/result_bits >"$work/native"
 node build/web/tests/result_bits.js >"$work/wasm"
 if ! cmp -s "$work/native" "$work/wasm"; then
   diff "$work/native" "$work/wasm" | head -20

@@ -38,8 +38,10 @@ def check(condition, what):
         failures.append(what)
 
 
-def browser():
+def browser(scale=None):
     options = Options()
+    if scale:
+        options.add_argument(f'--force-device-scale-factor={scale}')
     for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
                      '--no-first-run', '--disable-background-networking',
                      '--disable-component-update', '--disable-sync', '--window-size=600,500']:
@@ -119,11 +121,15 @@ def test_page(driver, url):
     check(results == ['5.74468085106383', '-8.08510638297872'],
           f'the earlier results stay after the fault: {results}')
 
+    check_results_fit(driver, 'at 100 %')
+
+
+# A field that must scroll has more to scroll than it shows; the text's own width, as the
+# field's font measures it, is reported beside.
+def check_results_fit(driver, scale):
     faces = driver.execute_script(
         "return [...document.fonts].filter((f) => f.status == 'loaded').length")
     check(faces >= 2, f'the page\'s own faces are in use ({faces} loaded)')
-    # A field that must scroll has more to scroll than it shows; the text's own width, as
-    # the field's font measures it, is reported beside.
     for text in LONGEST:
         for name in ['CallEvEdit', 'FoldEvEdit']:
             scroll, room, width = driver.execute_script(
@@ -131,7 +137,32 @@ def test_page(driver, url):
                 "const c = document.createElement('canvas').getContext('2d');"
                 'c.font = getComputedStyle(e).font;'
                 'return [e.scrollWidth, e.clientWidth, c.measureText(e.value).width];', name, text)
-            check(scroll <= room, f'{text} fits {name} whole ({width:.1f} px of text, {room} px inside)')
+            check(scroll <= room,
+                  f'{text} fits {name} whole {scale} ({width:.1f} px of text, {room} px inside)')
+
+
+# The browser's zoom and the screen's density scale the page as a whole; hinting and
+# rounding differ with the scale, so the longest results must fit at each one.
+def test_scaled(site, shots):
+    server = SiteServer(site).start()
+    try:
+        for scale in [1.25, 1.5, 2]:
+            driver = browser(scale)
+            try:
+                driver.get(server.url)
+                wait_for(driver, "const f = document.querySelector('.form'); return f && !f.hidden")
+                wait_for(driver, 'return document.fonts.status == "loaded"')
+                check_results_fit(driver, f'at {int(scale * 100)} %')
+                if shots:
+                    driver.execute_script("document.getElementById('FoldEvEdit').value ="
+                                          "'-0.0000808510638297872';"
+                                          "document.getElementById('CallEvEdit').value ="
+                                          "'-4.94065645841247E-324'")
+                    driver.save_screenshot(f'{shots}-x{scale}.png')
+            finally:
+                driver.quit()
+    finally:
+        server.stop()
 
 
 def test_offline(driver, url, server):
@@ -195,12 +226,17 @@ def main():
             driver.save_screenshot(sys.argv[2])
         errors = [entry['message'] for entry in driver.get_log('browser')
                   if entry['level'] == 'SEVERE']
-        check(not errors, f'no error in the console: {errors}')
+        check(not errors, f'no error in the console (nor a refusal by the page\'s policy): {errors}')
+        elsewhere = driver.execute_script(
+            "return performance.getEntriesByType('resource').map((r) => r.name)"
+            '.filter((name) => !name.startsWith(location.origin))')
+        check(not elsewhere, f'nothing is loaded from elsewhere: {elsewhere}')
         test_offline(driver, server.url, server)
     finally:
         driver.quit()
         server.stop()
     test_start_up_failures(site)
+    test_scaled(site, sys.argv[2][:-len('.png')] if len(sys.argv) > 2 else None)
     print(f'{len(failures)} failed' if failures else 'all passed')
     return 1 if failures else 0
 

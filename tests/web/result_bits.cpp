@@ -68,8 +68,8 @@ void PrintCase(const std::string (&texts)[4]) {
   std::printf("case %s|%s|%s|%s:", texts[0].c_str(), texts[1].c_str(), texts[2].c_str(),
               texts[3].c_str());
   try {
-    const double p = vorn::HitProbability(vorn::TextToDouble(texts[3]),
-                                          vorn::TextToDouble(texts[2]));
+    const double p =
+        vorn::HitProbability(vorn::TextToDouble(texts[3]), vorn::TextToDouble(texts[2]));
     std::printf(" p %016" PRIX64, vorn::bit_cast<std::uint64_t>(p));
     const double call = vorn::CallEv(p, vorn::TextToDouble(texts[1]));
     std::printf(" call %016" PRIX64 " %s", vorn::bit_cast<std::uint64_t>(call),
@@ -85,13 +85,16 @@ void PrintCase(const std::string (&texts)[4]) {
 
 std::string CardCount() {
   switch (Uniform(4)) {
-    case 0: return std::to_string(Uniform(60));
+    case 0:
+      return std::to_string(Uniform(60));
     case 1: {  // each draw in its own statement: operands of + have no order
       const std::string whole = std::to_string(Uniform(53));
       return whole + "." + Digits(1 + Uniform(3));
     }
-    case 2: return RandomText();
-    default: return std::to_string(40 + Uniform(13));
+    case 2:
+      return RandomText();
+    default:
+      return std::to_string(40 + Uniform(13));
   }
 }
 

@@ -9,6 +9,7 @@ import functools
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = 'HTTP/1.1'  # connections kept open, as any real server does
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json'}
 

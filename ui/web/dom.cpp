@@ -8,8 +8,7 @@
 // Security Policy forbids it).
 
 EM_JS(void, vorn_dom_new_form,
-      (int id, const char* caption, int width, int height, const char* family, int size,
-       int bold),
+      (int id, const char* caption, int width, int height, const char* family, int size, int bold),
       {
         const form = document.createElement('div');
         form.id = 'form' + id;
@@ -43,7 +42,7 @@ EM_JS(void, vorn_dom_new_control,
        int height, const char* family, int size, int bold, int red, int readOnly, int maxLength,
        void* pressed),
       {
-        const tag = ['label', 'input', 'button'][kind];
+        const tag = [ 'label', 'input', 'button' ][kind];
         const element = document.createElement(tag);
         element.id = UTF8ToString(id);
         element.className = tag;
@@ -64,13 +63,14 @@ EM_JS(void, vorn_dom_new_control,
           element.autocomplete = 'off';
           element.setAttribute('autocapitalize', 'off');
           // A field that is left shows its start, so a long result's sign stays in view.
-          element.addEventListener('blur', () => { element.scrollLeft = 0; });
+          element.addEventListener(
+              'blur', () = > { element.scrollLeft = 0; });
         } else {
           element.textContent = UTF8ToString(caption);
         }
         if (kind == 2) {
           element.type = 'button';
-          element.addEventListener('click', () => _vorn_web_press(pressed));
+          element.addEventListener('click', () = > _vorn_web_press(pressed));
         }
         document.getElementById('form' + form).appendChild(element);
       });
@@ -118,11 +118,12 @@ EM_JS(void, vorn_dom_show_message, (const char* title, const char* message), {
   const ok = document.createElement('button');
   ok.type = 'button';
   ok.textContent = 'OK';
-  ok.addEventListener('click', () => dialog.close());
-  dialog.addEventListener('close', () => {
-    dialog.remove();
-    if (returnTo && returnTo.focus) returnTo.focus();
-  });
+  ok.addEventListener('click', () = > dialog.close());
+  dialog.addEventListener(
+      'close', () = > {
+        dialog.remove();
+        if (returnTo && returnTo.focus) returnTo.focus();
+      });
   dialog.append(heading, text, ok);
   document.body.appendChild(dialog);
   dialog.showModal();
@@ -147,8 +148,8 @@ void ShowForm(int id) {
 void NewControl(int form, Kind kind, const char* id, const char* caption, Box box, Look look,
                 bool readOnly, int maxLength, void* pressed) {
   vorn_dom_new_control(form, static_cast<int>(kind), id, caption, box.left, box.top, box.width,
-                       box.height, look.family, look.size, look.bold, look.red, readOnly,
-                       maxLength, pressed);
+                       box.height, look.family, look.size, look.bold, look.red, readOnly, maxLength,
+                       pressed);
 }
 
 void SetTabIndex(const char* id, int index) {
