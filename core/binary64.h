@@ -74,7 +74,7 @@ constexpr double PackNormal(DoubleParts parts, bool negative = false) {
   const std::uint64_t sign = negative ? Binary64::kSignMask : 0;
   const auto biased = static_cast<std::uint64_t>(parts.exponent + Binary64::kUnitOffset);
   return bit_cast<double>(sign | biased << Binary64::kFractionBits |
-                               (parts.significand & Binary64::kFractionMask));
+                          (parts.significand & Binary64::kFractionMask));
 }
 
 // Number of significant bits of value (0 for 0).

@@ -12,9 +12,8 @@ namespace vorn {
 using std::bit_cast;
 #else
 template <typename To, typename From>
-  requires(sizeof(To) == sizeof(From) && std::is_trivially_copyable_v<To> &&
-           std::is_trivially_copyable_v<From>)
-constexpr To bit_cast(const From& from) noexcept {
+requires(sizeof(To) == sizeof(From) && std::is_trivially_copyable_v<To> &&
+         std::is_trivially_copyable_v<From>) constexpr To bit_cast(const From& from) noexcept {
   return __builtin_bit_cast(To, from);
 }
 #endif

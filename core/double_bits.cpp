@@ -19,8 +19,8 @@ constexpr std::int64_t kBias = Binary64::kBias;
 
 double FromParts(std::uint64_t sign, std::int64_t biasedExponent, std::uint64_t fraction) {
   assert(biasedExponent >= 0 && biasedExponent <= kMaxBiasedExponent && fraction <= kHiddenBit);
-  return bit_cast<double>(
-      sign | (static_cast<std::uint64_t>(biasedExponent) << kFractionBits) | fraction);
+  return bit_cast<double>(sign | (static_cast<std::uint64_t>(biasedExponent) << kFractionBits) |
+                          fraction);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <bit>
 
-#include "core/bit_cast.h"
 #include <cmath>
+#include "core/bit_cast.h"
 
 #include "core/binary64.h"
 #include "core/exceptions.h"
