@@ -97,6 +97,40 @@ class Form1Win32 : public ::testing::Test {
   std::vector<std::string> reports;
 };
 
+// Every control where the form's description puts it, scaled with the screen's density; a label may
+// grow to fit its caption but keeps its place and height. The fonts' heights are the description's,
+// scaled and never rounded up.
+TEST_F(Form1Win32, PlacesEveryControlAsDescribedAtEveryResolution) {
+  for (const UINT dpi : kDpis) {
+    // (The client area's size is read off the real program at each resolution by
+    // window_test.sh: Wine's frames do not follow a simulated change of resolution.)
+    MoveToScreenOf(dpi);
+    for (const auto& control : form->Controls()) {
+      const ControlDescription& d = control->Description();
+      HWND window = NativeWindow(*control);
+      RECT box{};
+      GetWindowRect(window, &box);
+      MapWindowPoints(HWND_DESKTOP, NativeWindow(*form), reinterpret_cast<POINT*>(&box), 2);
+      const std::string where = std::string(d.name) + " at " + std::to_string(dpi) + " dpi";
+      EXPECT_EQ(box.left, Scale(d.left, dpi)) << where;
+      EXPECT_EQ(box.top, Scale(d.top, dpi)) << where;
+      EXPECT_EQ(box.bottom - box.top, Scale(d.height, dpi)) << where;
+      if (d.controlClass == ControlClass::Label) {
+        EXPECT_GE(box.right - box.left, Scale(d.width, dpi)) << where;
+      } else {
+        EXPECT_EQ(box.right - box.left, Scale(d.width, dpi)) << where;
+      }
+      const FontDescription& font = d.font ? *d.font : form->Description().font;
+      LOGFONTW made{};
+      GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof made,
+                 &made);
+      EXPECT_LE(-made.lfHeight, Scale(font.pixelHeight, dpi)) << where;
+      EXPECT_GE(-made.lfHeight, font.pixelHeight) << where;
+      EXPECT_EQ(made.lfWeight >= FW_BOLD, font.bold) << where;
+    }
+  }
+}
+
 // Digits have one width in the field's font, so the widest shapes with the widest digit
 // bound every text FloatToStr gives; each must leave the caret a pixel of room, or the
 // field scrolls once the caret reaches the end.
