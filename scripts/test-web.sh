@@ -26,6 +26,17 @@ if ! cmp -s "$work/native" "$work/wasm"; then
 fi
 echo "ok   the same bits native and in WebAssembly: $(wc -l <"$work/native") texts and cases"
 
+# Everything a visit loads (the app icons only an installation fetches), gzipped as a
+# server sends it.
+. build/web/identity.sh
+loaded=(index.html style.css start.js "$VORN_EXECUTABLE.js" "$VORN_EXECUTABLE.wasm"
+        liberation-sans-regular.woff2 liberation-sans-bold.woff2 manifest.webmanifest
+        service-worker.js icon-32.png)
+size=0
+for file in "${loaded[@]}"; do size=$((size + $(gzip -9c "build/web/site/$file" | wc -c))); done
+[ "$size" -le 61440 ] || { echo "FAIL: the page weighs $size bytes gzipped, over 60 KB"; exit 1; }
+echo "ok   the page weighs $size bytes gzipped (at most 61,440)"
+
 mkdir -p build/web/screenshots
 /usr/bin/python3 tests/web/page_test.py build/web/site build/web/screenshots/page.png
 /usr/bin/python3 tests/web/firefox_test.py build/web/site

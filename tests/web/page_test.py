@@ -168,6 +168,8 @@ def test_scaled(site, shots):
 def test_offline(driver, url, server):
     check(wait_for(driver, 'return !!navigator.serviceWorker.controller'),
           'the service worker controls the page')
+    errors = driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors']
+    check(not errors, f'Chromium can install it as an app: {errors}')
     wait_for(driver, "return caches.has && true")
     time.sleep(0.5)  # the worker's install has filled its cache by the time it controls
     server.stop()
