@@ -13,7 +13,7 @@ import sys
 import tempfile
 import time
 
-from site_server import SiteServer, free_port
+from site_server import SiteServer, free_port, poll
 
 ELEMENT = 'element-6066-11e4-a52e-4f735466cecf'
 ENTER = '\ue007'
@@ -72,12 +72,7 @@ class Marionette:
         self.command('WebDriver:ElementSendKeys', {'id': element, 'text': text})
 
     def wait_for(self, source, seconds=20):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if self.script(source):
-                return True
-            time.sleep(0.1)
-        return False
+        return poll(lambda: self.script(source), seconds)
 
 
 def firefox(profile, port):

@@ -18,7 +18,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from site_server import SiteServer
+from site_server import SiteServer, poll
 
 FIELDS = {'MoneyToCallEdit': 'Money to call:', 'WinningsEdit': 'Money to win after your call:',
           'KnownCardsEdit': 'Amount of known cards:', 'OutsEdit': 'Your outs:',
@@ -52,12 +52,7 @@ def browser(scale=None):
 
 
 def wait_for(driver, script, seconds=10):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if driver.execute_script(script):
-            return True
-        time.sleep(0.05)
-    return False
+    return poll(lambda: driver.execute_script(script), seconds)
 
 
 def field(driver, name):
@@ -188,32 +183,29 @@ def status(driver):
                                  "return s ? s.textContent : ''")
 
 
+def start_up_sentence(site, setup=lambda driver: None):
+    server = SiteServer(site).start()
+    driver = browser()
+    try:
+        setup(driver)
+        driver.get(server.url)
+        return status(driver)
+    finally:
+        driver.quit()
+        server.stop()
+
+
 # Never a blank page: without its program file, or without WebAssembly, the page says why.
 def test_start_up_failures(site):
     with tempfile.TemporaryDirectory() as copy:
         shutil.copytree(site, copy, dirs_exist_ok=True)
         for name in ['vorn-ev-calculator.wasm', 'service-worker.js']:
             os.remove(os.path.join(copy, name))
-        server = SiteServer(copy).start()
-        driver = browser()
-        try:
-            driver.get(server.url)
-            text = status(driver)
-            check('could not start' in text, f'without its program file the page says: {text!r}')
-        finally:
-            driver.quit()
-            server.stop()
-    server = SiteServer(site).start()
-    driver = browser()
-    try:
-        driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',
-                               {'source': 'delete globalThis.WebAssembly'})
-        driver.get(server.url)
-        text = status(driver)
-        check('needs WebAssembly' in text, f'without WebAssembly the page says: {text!r}')
-    finally:
-        driver.quit()
-        server.stop()
+        text = start_up_sentence(copy)
+        check('could not start' in text, f'without its program file the page says: {text!r}')
+    text = start_up_sentence(site, lambda driver: driver.execute_cdp_cmd(
+        'Page.addScriptToEvaluateOnNewDocument', {'source': 'delete globalThis.WebAssembly'}))
+    check('needs WebAssembly' in text, f'without WebAssembly the page says: {text!r}')
 
 
 def main():

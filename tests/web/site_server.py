@@ -1,11 +1,12 @@
 """Serves the built site on a free loopback port, in a process of its own that a test can
-stop to take the page offline."""
+stop to take the page offline; and the tests' polling."""
 
 import contextlib
 import http.server
 import multiprocessing
 import socket
 import functools
+import time
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -20,6 +21,16 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
 def _serve(folder, port):
     handler = functools.partial(_QuietHandler, directory=folder)
     http.server.ThreadingHTTPServer(('127.0.0.1', port), handler).serve_forever()
+
+
+def poll(condition, seconds):
+    """Whether condition() comes true within the time, asked every 50 ms."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(0.05)
+    return False
 
 
 def free_port():
