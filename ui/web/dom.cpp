@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 // The elements, as JavaScript in the page's own script (no eval: the page's Content
-// Security Policy forbids it).
+// Security Policy forbids it). Not formatted as C++: the formatter would break the
+// JavaScript's arrow functions.
+// clang-format off
 
 EM_JS(void, vorn_dom_new_form,
       (int id, const char* caption, int width, int height, const char* family, int size, int bold),
@@ -64,13 +66,13 @@ EM_JS(void, vorn_dom_new_control,
           element.setAttribute('autocapitalize', 'off');
           // A field that is left shows its start, so a long result's sign stays in view.
           element.addEventListener(
-              'blur', () = > { element.scrollLeft = 0; });
+              'blur', () => { element.scrollLeft = 0; });
         } else {
           element.textContent = UTF8ToString(caption);
         }
         if (kind == 2) {
           element.type = 'button';
-          element.addEventListener('click', () = > _vorn_web_press(pressed));
+          element.addEventListener('click', () => _vorn_web_press(pressed));
         }
         document.getElementById('form' + form).appendChild(element);
       });
@@ -118,9 +120,9 @@ EM_JS(void, vorn_dom_show_message, (const char* title, const char* message), {
   const ok = document.createElement('button');
   ok.type = 'button';
   ok.textContent = 'OK';
-  ok.addEventListener('click', () = > dialog.close());
+  ok.addEventListener('click', () => dialog.close());
   dialog.addEventListener(
-      'close', () = > {
+      'close', () => {
         dialog.remove();
         if (returnTo && returnTo.focus) returnTo.focus();
       });
@@ -129,6 +131,8 @@ EM_JS(void, vorn_dom_show_message, (const char* title, const char* message), {
   dialog.showModal();
   ok.focus();
 });
+
+// clang-format on
 
 namespace dom {
 
