@@ -1,6 +1,6 @@
 #pragma once
 
-// What a toolkit folder (ui/qt, ui/win32, ...) provides: this list and nothing else. The
+// What a toolkit folder (ui/qt, ui/win32, ui/web) provides: this list and nothing else. The
 // rest of the interface in gui_library.h (the application object, forms, controls, error
 // reporting, the order of creation) is written once, in gui_library.cpp, on top of it.
 //
@@ -14,8 +14,8 @@
 
 #include "ui/gui_library.h"
 
-// The structs Application, Window and Control, and Delete for the first two, are declared
-// in gui_library.h, which owns them.
+// The structs Application, Window and Control, and Delete for the first two (which make
+// 17 primitives in all), are declared in gui_library.h, which owns them.
 
 namespace toolkit {
 
@@ -27,10 +27,12 @@ Application* NewApplication(int& argc, char** argv);
 // Reaches the window system. Where none can be reached, the user is told in one sentence
 // and the process ends with status 1. A second call does nothing.
 void StartWindowSystem(Application& application);
-// Shows main and dispatches events until main is closed; then returns.
+// Shows main and dispatches events until main is closed; then returns. Where the platform
+// runs the loop itself (the browser), hands control to it instead and never returns.
 void RunEventLoop(Application& application, Window& main);
 // A modal error message with the program's name as its title, over owner where there is
-// one; returns when the user has dismissed it.
+// one; returns when the user has dismissed it, or at once where the platform cannot wait
+// (the browser), the message staying modal until dismissed.
 void ShowErrorMessage(Application& application, Window* owner, const std::string& message);
 
 // Windows
