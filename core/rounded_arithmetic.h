@@ -21,9 +21,9 @@ namespace vorn {
 // The exact product of two 64-bit significands, each with bit 63 set, rounded to 64 bits:
 // the product lies in [2^126, 2^128), so its leading bit is bit 127 or bit 126, and the
 // 64 bits from there are the high word, or the high word lifted by one bit of the low one.
-// The result has bit 63 set; the exponent is that of its unit, relative to the product's.
+// x * y is then about significand * 2^exponent, the significand with bit 63 set.
 //
-//   ProductTo64Bits(1 << 63, 1 << 63) == {1 << 63, 62}
+//   ProductTo64Bits(1 << 63, 1 << 63) == {1 << 63, 63}   (2^126 exactly)
 constexpr DoubleParts ProductTo64Bits(std::uint64_t x, std::uint64_t y) {
   assert(x >> 63 == 1 && y >> 63 == 1);  // so the product is never zero, nor a shift 64 wide
   const UInt128 product = UInt128{x} * y;
