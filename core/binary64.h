@@ -84,16 +84,25 @@ constexpr int BitLength(UInt128 value) {
   return high != 0 ? 128 - std::countl_zero(high) : 64 - std::countl_zero(low);
 }
 
-// The rounding rule, to nearest with ties to even: 1 when dropping the bits `rest` from
-// below `kept` rounds it up, else 0; `half` is the dropped bits' halfway value. Every
-// rounding in the core decides here. Arithmetic rather than a branch: whether a product
-// rounds up is as good as random, and a mispredicted branch costs more than the rounding.
+// The rounding rule, to nearest with ties to even: 1 when dropping `rest`, the `dropped`
+// bits (1 to 63) below `kept`, rounds kept up, else 0. Adding just under half the dropped
+// bits' unit, plus kept's last bit, carries out of them exactly then; it cannot overflow,
+// as rest is below 2^63. Every rounding in the core decides here. Arithmetic rather than a
+// branch: whether a product rounds up is as good as random, and a mispredicted branch
+// costs more than the rounding.
 //
-//   RoundingIncrement(2, 4, 4) == 0 (tie, even);   RoundingIncrement(3, 4, 4) == 1
-constexpr std::uint64_t RoundingIncrement(std::uint64_t kept, std::uint64_t rest,
-                                          std::uint64_t half) {
-  return static_cast<std::uint64_t>(rest > half) |
-         (static_cast<std::uint64_t>(rest == half) & kept & 1);
+//   RoundingIncrement(2, 4, 3) == 0 (tie, even);   RoundingIncrement(3, 4, 3) == 1
+//   RoundingIncrement(2, 5, 3) == 1;               RoundingIncrement(3, 3, 3) == 0
+constexpr std::uint64_t RoundingIncrement(std::uint64_t kept, std::uint64_t rest, int dropped) {
+  assert(dropped >= 1 && dropped <= 63 && rest >> dropped == 0);
+  return (rest + ((std::uint64_t{1} << (dropped - 1)) - 1) + (kept & 1)) >> dropped;
+}
+
+// The same rule for a whole word of dropped bits, where the carry is the word's overflow.
+//
+//   WordRoundingIncrement(2, 1 << 63) == 0 (tie, even);   WordRoundingIncrement(3, 1 << 63) == 1
+constexpr std::uint64_t WordRoundingIncrement(std::uint64_t kept, std::uint64_t rest) {
+  return static_cast<std::uint64_t>(rest + ((std::uint64_t{1} << 63) - 1 + (kept & 1)) < rest);
 }
 
 // value / 2^shift rounded to nearest, ties to even.
@@ -106,36 +115,60 @@ constexpr UInt128 RoundShiftRight(UInt128 value, std::int64_t shift) {
   if (shift >= 128) return 0;  // value < 2^128 makes the quotient below one half
   const UInt128 quotient = value >> shift;
   const auto kept = static_cast<std::uint64_t>(quotient);
-  if (shift < 64) {  // the usual case: the dropped bits and their half fit in one word
-    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-    return quotient +
-           RoundingIncrement(kept, static_cast<std::uint64_t>(value) & (2 * half - 1), half);
+  if (shift < 64) {  // the usual case: the dropped bits fit in one word
+    const std::uint64_t mask = (std::uint64_t{1} << shift) - 1;
+    return quotient + RoundingIncrement(kept, static_cast<std::uint64_t>(value) & mask,
+                                        static_cast<int>(shift));
   }
-  // The dropped bits' top 64, with anything below them folded into the lowest: a sticky
-  // bit, which tells "above half" from "half" and cannot make a tie out of less than half.
+  // The dropped bits' top 64, with anything below them folded into the lowest as a sticky
+  // bit, which tells "above half" from "half" and cannot make a tie out of less.
   const UInt128 dropped = value & ((UInt128{1} << shift) - 1);
   const auto top = static_cast<std::uint64_t>(dropped >> (shift - 64));
   const bool sticky = (dropped & ((UInt128{1} << (shift - 64)) - 1)) != 0;
-  return quotient + RoundingIncrement(kept, top | (sticky ? 1 : 0), std::uint64_t{1} << 63);
+  return quotient + WordRoundingIncrement(kept, top | (sticky ? 1 : 0));
 }
 
-// The one step from a wide significand to a double's: significand * 2^exponent, for a
-// significand of 64 bits (bit 63 set), rounded to 53 bits. A round-up that carries into a
-// 54th bit moves the exponent instead. Lower bits folded into bit 0 as a sticky bit round
-// the same as the exact value.
+// The one step from a wide significand to a double's: the top 53 of a significand of 64
+// bits (bit 63 set), rounded by the bits below them. The result has 53 bits, or 54 where a
+// round-up reached 2^53. Lower bits folded into bit 0 as a sticky bit round the same as
+// the exact value.
+//
+//   RoundedTop53((1 << 63) + (1 << 10)) == 1 << 52        (tie, to even)
+//   RoundedTop53(~0) == 1 << 53                           (carried into a new bit)
+constexpr std::uint64_t RoundedTop53(std::uint64_t significand) {
+  assert(significand >> 63 == 1);
+  constexpr int kDrop = 64 - Binary64::kSignificandBits;
+  const std::uint64_t kept = significand >> kDrop;
+  return kept + RoundingIncrement(kept, significand & ((std::uint64_t{1} << kDrop) - 1), kDrop);
+}
+
+// significand * 2^exponent, for a significand of 64 bits (bit 63 set), rounded to 53
+// bits; a carry into a 54th bit moves the exponent instead. Without a branch, as for the
+// increment.
 //
 //   RoundTo53Bits((1 << 63) + (1 << 10), 0) == {1 << 52, 11}   (tie, to even)
 constexpr DoubleParts RoundTo53Bits(std::uint64_t significand, std::int64_t exponent) {
-  assert(significand >> 63 == 1);
-  constexpr int kDrop = 64 - Binary64::kSignificandBits;
-  constexpr std::uint64_t kHalf = std::uint64_t{1} << (kDrop - 1);
-  const std::uint64_t kept = significand >> kDrop;
-  const std::uint64_t rounded =
-      kept + RoundingIncrement(kept, significand & (2 * kHalf - 1), kHalf);
-  // 1 when the round-up carried into a 54th bit (only 2^53 itself, whose low bit is clear).
-  // Without a branch, as for the increment.
+  const std::uint64_t rounded = RoundedTop53(significand);
   const std::uint64_t carry = rounded >> Binary64::kSignificandBits;
+  constexpr int kDrop = 64 - Binary64::kSignificandBits;
   return {rounded >> carry, exponent + kDrop + static_cast<std::int64_t>(carry)};
+}
+
+// The same rounding, straight into a double whose result is normal. The rounded
+// significand's leading bit is added to the exponent field, which is therefore given one
+// less: a carry to 2^53 then raises the exponent by itself, as it should, and the common
+// path needs no normalising step.
+//
+//   PackRounded((1 << 63) + (1 << 10), -63) == 1.0   (tie, to even)
+constexpr double PackRounded(std::uint64_t significand, std::int64_t exponent,
+                             bool negative = false) {
+  constexpr int kDrop = 64 - Binary64::kSignificandBits;
+  const std::int64_t biased = exponent + kDrop + Binary64::kUnitOffset;
+  assert(biased >= 1 && biased < Binary64::kMaxBiasedExponent);
+  const std::uint64_t sign = negative ? Binary64::kSignMask : 0;
+  return bit_cast<double>(sign |
+                          (RoundedTop53(significand) +
+                           (static_cast<std::uint64_t>(biased - 1) << Binary64::kFractionBits)));
 }
 
 // RoundTo53Bits for a nonzero significand of any width: normalised to 64 bits, with the

@@ -33,7 +33,7 @@ constexpr DoubleParts ProductTo64Bits(std::uint64_t x, std::uint64_t y) {
   high = high << lift | ((low >> 63) & lift);
   low <<= lift;
   std::int64_t exponent = 64 - static_cast<std::int64_t>(lift);
-  high += RoundingIncrement(high, low, std::uint64_t{1} << 63);
+  high += WordRoundingIncrement(high, low);
   if (high == 0) {  // carried out of 64 bits: 2^64 exactly
     high = std::uint64_t{1} << 63;
     ++exponent;
@@ -57,7 +57,7 @@ constexpr TopAlignedParts TopAligned(double value) {
 // x * y, rounded to 64 bits, then to a double; for callers that hold the parts already.
 constexpr double RoundedProduct(TopAlignedParts x, TopAlignedParts y) {
   const DoubleParts product = ProductTo64Bits(x.significand, y.significand);
-  return PackNormal(RoundTo53Bits(product.significand, x.exponent + y.exponent + product.exponent));
+  return PackRounded(product.significand, x.exponent + y.exponent + product.exponent);
 }
 
 // a * b, rounded to 64 bits, then to a double.
@@ -76,11 +76,21 @@ constexpr double RoundedProduct(double a, double b) {
 //   RoundedIntegerProduct(2^60 - 1, TopAligned(1.0)) == 0x1p60   (n itself rounds up)
 constexpr double RoundedIntegerProduct(std::uint64_t n, TopAlignedParts y) {
   assert(n != 0);
-  // n moved up to bit 63 loses nothing; rounded to 53 bits it is the double n reads as.
+  // n moved up to bit 63 loses nothing; rounded to 53 bits in place it is the double n
+  // reads as, top-aligned. Only n just below a power of two rounds up out of the word.
   constexpr int kSpare = 64 - Binary64::kSignificandBits;
+  constexpr std::uint64_t kDropped = (std::uint64_t{1} << kSpare) - 1;
   const int zeros = std::countl_zero(n);
-  const DoubleParts x = RoundTo53Bits(n << zeros, -zeros);
-  return RoundedProduct(TopAlignedParts{x.significand << kSpare, x.exponent - kSpare}, y);
+  const std::uint64_t top = n << zeros;
+  std::uint64_t x =
+      (top & ~kDropped) + (RoundingIncrement(top >> kSpare, top & kDropped, kSpare) << kSpare);
+  std::int64_t exponent = y.exponent - zeros;
+  if (x == 0) {  // carried out of the word: 2^64 exactly
+    x = std::uint64_t{1} << 63;
+    ++exponent;
+  }
+  const DoubleParts product = ProductTo64Bits(x, y.significand);
+  return PackRounded(product.significand, exponent + product.exponent);
 }
 
 // 2^116 / divisor for a divisor in (2^52, 2^53), as a 64-bit quotient and its remainder.
@@ -120,16 +130,20 @@ constexpr double RoundedReciprocal(double a) {
   // Rounding it to 64 bits is exact arithmetic: the fraction dropped from the quotient is
   // remainder / s, which is above, at or below one half exactly as 2 * remainder is above,
   // at or below s, both integers. The second rounding, to 53 bits, is the x87's own.
+  // That decision, as two dropped bits: the next quotient bit and whether anything is
+  // left after it.
   const Division division = DivideTwoTo116(x.significand);
   const std::uint64_t twiceRemainder = division.remainder * 2;  // below 2^54
+  const bool nextBit = twiceRemainder >= x.significand;
+  const bool left = twiceRemainder != (nextBit ? x.significand : 0);
   std::uint64_t quotient = division.quotient;
-  quotient += RoundingIncrement(quotient, twiceRemainder, x.significand);
+  quotient += RoundingIncrement(quotient, (nextBit ? 2 : 0) | (left ? 1 : 0), 2);
   std::int64_t exponent = -116 - x.exponent;
   if (quotient == 0) {  // carried into 2^64
     quotient = std::uint64_t{1} << 63;
     ++exponent;
   }
-  return PackNormal(RoundTo53Bits(quotient, exponent));
+  return PackRounded(quotient, exponent);
 }
 
 }  // namespace vorn
