@@ -171,21 +171,4 @@ constexpr double PackRounded(std::uint64_t significand, std::int64_t exponent,
                            (static_cast<std::uint64_t>(biased - 1) << Binary64::kFractionBits)));
 }
 
-// RoundTo53Bits for a nonzero significand of any width: normalised to 64 bits, with the
-// bits below them as a sticky bit.
-//
-//   RoundWideTo53Bits((1 << 54) + 2, 0) == {1 << 52, 2}   (tie, to even)
-constexpr DoubleParts RoundWideTo53Bits(UInt128 significand, std::int64_t exponent) {
-  assert(significand != 0);
-  const int bits = BitLength(significand);
-  if (bits <= 64) {
-    const auto word = static_cast<std::uint64_t>(significand) << (64 - bits);
-    return RoundTo53Bits(word, exponent - (64 - bits));
-  }
-  const int drop = bits - 64;
-  const auto word = static_cast<std::uint64_t>(significand >> drop);
-  const bool sticky = (significand & ((UInt128{1} << drop) - 1)) != 0;
-  return RoundTo53Bits(word | (sticky ? 1 : 0), exponent + drop);
-}
-
 }  // namespace vorn

@@ -27,7 +27,8 @@ double FromParts(std::uint64_t sign, std::int64_t biasedExponent, std::uint64_t 
 
 double RoundToDouble(std::uint64_t value) {
   if (value < (kHiddenBit << 1)) return static_cast<double>(value);  // exact below 2^53
-  return PackNormal(RoundWideTo53Bits(value, 0));
+  const int zeros = std::countl_zero(value);  // moved up to bit 63, nothing lost
+  return PackRounded(value << zeros, -zeros);
 }
 
 BinarySplit SplitBinary(double value) {
