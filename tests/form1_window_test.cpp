@@ -55,7 +55,9 @@ TEST_F(Form1Window, UsesTheDescribedFontsAndColours) {
     const QWidget* widget = NativeWidget(*control);
     EXPECT_EQ(widget->font().pixelSize(), font.pixelHeight) << d.name;
     EXPECT_EQ(widget->font().bold(), font.bold) << d.name;
-    if (font.family == "Arial") EXPECT_EQ(QFontInfo(widget->font()).family(), "Liberation Sans");
+    if (font.family == "Arial") {
+      EXPECT_EQ(QFontInfo(widget->font()).family(), "Liberation Sans") << d.name;
+    }
     const bool red = widget->palette().color(QPalette::WindowText) == QColor(Qt::red);
     EXPECT_EQ(red, d.colour == ControlColour::Red) << d.name;
   }
