@@ -71,6 +71,25 @@ std::vector<const TControl*> TForm::TabStops() const {
   return stops;
 }
 
+std::vector<const TControl*> TForm::ReadingOrder() const {
+  std::vector<const TControl*> order;
+  for (const auto& control : controls_) order.push_back(control.get());
+  const auto top = [](const TControl* c) { return c->Description().top; };
+  const auto left = [](const TControl* c) { return c->Description().left; };
+  std::sort(order.begin(), order.end(), [&](const TControl* a, const TControl* b) {
+    return std::pair(top(a), left(a)) < std::pair(top(b), left(b));
+  });
+  for (auto row = order.begin(); row != order.end();) {
+    auto end = row + 1;
+    for (int bottom = top(*row) + (*row)->Description().height;
+         end != order.end() && top(*end) < bottom; ++end)
+      bottom = std::max(bottom, top(*end) + (*end)->Description().height);
+    std::sort(row, end, [&](const TControl* a, const TControl* b) { return left(a) < left(b); });
+    row = end;
+  }
+  return order;
+}
+
 void TForm::ThrowMissingControl(std::string_view name) {
   throw vorn::Exception("The form description has no suitable control named " + std::string(name));
 }
@@ -103,6 +122,9 @@ void TForm::ConnectControls() {
     if (!named.empty())
       toolkit::NameByLabel(*control->Native(), *FindControl<TControl>(named)->Native());
   }
+  std::vector<const toolkit::Control*> reading;
+  for (const TControl* control : ReadingOrder()) reading.push_back(control->Native());
+  toolkit::SetReadingOrder(*window_, reading);
 }
 
 TApplication::TApplication(int& argc, char** argv) : native_(toolkit::NewApplication(argc, argv)) {

@@ -112,6 +112,9 @@ class TForm : public TObject {
   const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
   // The controls that Tab visits, in their tab order.
   std::vector<const TControl*> TabStops() const;
+  // Every control as the eye reads the form: row by row from the top, each row from the
+  // left, where a row is the controls whose vertical extents overlap.
+  std::vector<const TControl*> ReadingOrder() const;
   // The toolkit's window, opaque here.
   toolkit::Window* Native() const { return window_.get(); }
 

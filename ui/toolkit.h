@@ -15,7 +15,7 @@
 #include "ui/gui_library.h"
 
 // The structs Application, Window and Control, and Delete for the first two (which make
-// 17 primitives in all), are declared in gui_library.h, which owns them.
+// 18 primitives in all), are declared in gui_library.h, which owns them.
 
 namespace toolkit {
 
@@ -47,6 +47,10 @@ void ShowWindow(Window& window);
 void SetTabOrder(Window& window, std::span<const Control* const> stops);
 // The label's caption becomes the field's accessible name, read by screen readers.
 void NameByLabel(Control& label, Control& field);
+// Every control of the window as the eye reads the form. A toolkit that stacks the
+// controls in one column on a narrow screen (the page on a phone) stacks them in this
+// order; one that always keeps the designed places has no use for it.
+void SetReadingOrder(Window& window, std::span<const Control* const> order);
 
 // Controls, each placed at its description's geometry with its font and colour
 

@@ -48,4 +48,7 @@ void NameByLabel(Control& label, Control& field) {
   static_cast<QLabel*>(label.widget)->setBuddy(field.widget);
 }
 
+// The window keeps its designed places at every size, so the order is the designed one.
+void SetReadingOrder(Window& /*window*/, std::span<const Control* const> /*order*/) {}
+
 }  // namespace toolkit

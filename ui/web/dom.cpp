@@ -12,18 +12,26 @@
 EM_JS(void, vorn_dom_new_form,
       (int id, const char* caption, int width, int height, const char* family, int size, int bold),
       {
-        const form = document.createElement('div');
+        // The window: its caption as the page's heading (a title bar in a desktop tab), over
+        // its client area, where the controls stand.
+        const form = document.createElement('main');
         form.id = 'form' + id;
         form.className = 'form';
-        form.setAttribute('role', 'group');
-        form.setAttribute('aria-label', UTF8ToString(caption));
-        form.style.width = width + 'px';
-        form.style.height = height + 'px';
-        form.style.fontFamily = '"' + UTF8ToString(family) + '"';
-        form.style.fontSize = size + 'px';
-        form.style.fontWeight = bold ? 'bold' : 'normal';
+        form.setAttribute('aria-labelledby', form.id + '-caption');
         form.hidden = true;
-        document.title = UTF8ToString(caption);
+        const title = document.createElement('h1');
+        title.id = form.id + '-caption';
+        title.className = 'caption';
+        title.textContent = UTF8ToString(caption);
+        const client = document.createElement('div');
+        client.className = 'client';
+        client.style.setProperty('--width', width + 'px');
+        client.style.setProperty('--height', height + 'px');
+        client.style.setProperty('--size', size + 'px');
+        client.style.fontFamily = '"' + UTF8ToString(family) + '"';
+        client.style.fontWeight = bold ? 'bold' : 'normal';
+        form.append(title, client);
+        document.title = title.textContent;
         document.body.appendChild(form);
       });
 
@@ -48,43 +56,76 @@ EM_JS(void, vorn_dom_new_control,
         const element = document.createElement(tag);
         element.id = UTF8ToString(id);
         element.className = tag;
+        // The designed place and font size, which the style sheet applies wherever the page
+        // is wide enough for the form as designed.
         const style = element.style;
-        style.left = left + 'px';
-        style.top = top + 'px';
-        style.width = width + 'px';
-        style.height = height + 'px';
+        style.setProperty('--left', left + 'px');
+        style.setProperty('--top', top + 'px');
+        style.setProperty('--width', width + 'px');
+        style.setProperty('--height', height + 'px');
+        style.setProperty('--size', size + 'px');
         style.fontFamily = '"' + UTF8ToString(family) + '"';
-        style.fontSize = size + 'px';
         style.fontWeight = bold ? 'bold' : 'normal';
         if (red) element.classList.add('red');
         if (kind == 1) {
           element.type = 'text';
           element.readOnly = !!readOnly;
           element.maxLength = maxLength;
+          // A text keyboard: a phone's number pads lack the point, the minus or the e in
+          // some regions. Nothing typed is corrected, capitalised or offered for filling.
           element.spellcheck = false;
           element.autocomplete = 'off';
           element.setAttribute('autocapitalize', 'off');
-          // A field that is left shows its start, so a long result's sign stays in view.
+          element.setAttribute('autocorrect', 'off');
+          // A field that is left for another control shows its start, so a long result's
+          // sign stays in view; leaving the window keeps the scroll for the user's return,
+          // as the desktop programs do.
           element.addEventListener(
-              'blur', () => { element.scrollLeft = 0; });
+              'blur', () => { if (document.hasFocus()) element.scrollLeft = 0; });
         } else {
           element.textContent = UTF8ToString(caption);
         }
         if (kind == 2) {
           element.type = 'button';
           element.addEventListener('click', () => _vorn_web_press(pressed));
+          // A button has no use for the arrow keys, so they move to the neighbouring tab
+          // stop, with a field's text selected as Tab selects it, as on the desktop.
+          element.addEventListener('keydown', (event) => {
+            const step = {ArrowRight : 1, ArrowDown : 1, ArrowLeft : -1, ArrowUp : -1}[event.key];
+            if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+            const stops = [...element.parentElement.querySelectorAll('[tabindex="0"]')];
+            const next = stops[(stops.indexOf(element) + step + stops.length) % stops.length];
+            event.preventDefault();
+            next.focus();
+            if (next.select) next.select();
+          });
         }
-        document.getElementById('form' + form).appendChild(element);
+        document.querySelector('#form' + form + ' > .client').appendChild(element);
       });
 
-EM_JS(void, vorn_dom_set_tab_index, (const char* id, int index),
-      { document.getElementById(UTF8ToString(id)).tabIndex = index; });
-
-EM_JS(void, vorn_dom_name_by_label, (const char* label, const char* field), {
-  const named = document.getElementById(UTF8ToString(field));
-  // Only a field takes its name from a label; a label for a button would press it.
-  if (named.tagName == 'INPUT') document.getElementById(UTF8ToString(label)).htmlFor = named.id;
+// Tab follows the document's order, so the stops go to the end of the client area in the
+// order of these calls; any other element that could take the focus is kept out of it.
+EM_JS(void, vorn_dom_set_tab_stop, (const char* id, int stop), {
+  const element = document.getElementById(UTF8ToString(id));
+  if (stop) {
+    element.tabIndex = 0;
+    element.parentElement.appendChild(element);
+  } else if (element.tagName != 'LABEL') {
+    element.tabIndex = -1;
+  }
 });
+
+// A label stands just before the control it names, so that a screen reader reads it
+// first. Only a field takes its name from a label; a label for a button would press it.
+EM_JS(void, vorn_dom_name_by_label, (const char* label, const char* named), {
+  const caption = document.getElementById(UTF8ToString(label));
+  const control = document.getElementById(UTF8ToString(named));
+  control.before(caption);
+  if (control.tagName == 'INPUT') caption.htmlFor = control.id;
+});
+
+EM_JS(void, vorn_dom_set_row, (const char* id, int row),
+      { document.getElementById(UTF8ToString(id)).style.setProperty('order', row); });
 
 EM_JS(char*, vorn_dom_text, (const char* id), {
   const element = document.getElementById(UTF8ToString(id));
@@ -156,12 +197,16 @@ void NewControl(int form, Kind kind, const char* id, const char* caption, Box bo
                        pressed);
 }
 
-void SetTabIndex(const char* id, int index) {
-  vorn_dom_set_tab_index(id, index);
+void SetTabStop(const char* id, bool stop) {
+  vorn_dom_set_tab_stop(id, stop);
 }
 
-void NameByLabel(const char* label, const char* field) {
-  vorn_dom_name_by_label(label, field);
+void NameByLabel(const char* label, const char* control) {
+  vorn_dom_name_by_label(label, control);
+}
+
+void SetRow(const char* id, int row) {
+  vorn_dom_set_row(id, row);
 }
 
 std::string Text(const char* id) {

@@ -7,7 +7,8 @@
 
 namespace dom {
 
-// The form's area: a fixed box at the page's top-left, hidden until shown.
+// The form: its caption as a heading over its client area of the given size, hidden until
+// shown.
 void NewForm(int id, const char* caption, int width, int height, const char* family, int size,
              bool bold);
 void RemoveForm(int id);
@@ -27,10 +28,14 @@ struct Look {
 // button's press calls vorn_web_press(pressed).
 void NewControl(int form, Kind kind, const char* id, const char* caption, Box box, Look look,
                 bool readOnly, int maxLength, void* pressed);
-// Tab visits the elements in this order; -1 takes an element out of it.
-void SetTabIndex(const char* id, int index);
-// The label names the field (its `for`), so the field's accessible name is its caption.
-void NameByLabel(const char* label, const char* field);
+// Called for each stop in tab order, and with false for every other element: Tab visits
+// the stops in the order of these calls and no other element.
+void SetTabStop(const char* id, bool stop);
+// The label stands just before the control, and names it if it is a field (its `for`), so
+// that the field's accessible name is its caption.
+void NameByLabel(const char* label, const char* control);
+// The element's place, from 0, in the single column that a narrow screen shows.
+void SetRow(const char* id, int row);
 
 std::string Text(const char* id);
 void SetText(const char* id, const char* text);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "ui/web/dom.h"
@@ -30,17 +31,21 @@ void ShowWindow(Window& window) {
 
 void SetTabOrder(Window& window, std::span<const Control* const> stops) {
   for (const auto& control : window.controls) {
-    dom::SetTabIndex(std::string(control->description.name).c_str(), -1);
+    if (std::find(stops.begin(), stops.end(), control.get()) == stops.end())
+      dom::SetTabStop(std::string(control->description.name).c_str(), false);
   }
-  int index = 0;
-  for (const Control* stop : stops) {
-    dom::SetTabIndex(std::string(stop->description.name).c_str(), ++index);
-  }
+  for (const Control* stop : stops)
+    dom::SetTabStop(std::string(stop->description.name).c_str(), true);
 }
 
 void NameByLabel(Control& label, Control& field) {
   dom::NameByLabel(std::string(label.description.name).c_str(),
                    std::string(field.description.name).c_str());
+}
+
+void SetReadingOrder(Window& /*window*/, std::span<const Control* const> order) {
+  for (std::size_t row = 0; row < order.size(); ++row)
+    dom::SetRow(std::string(order[row]->description.name).c_str(), static_cast<int>(row));
 }
 
 }  // namespace toolkit

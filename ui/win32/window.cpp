@@ -67,4 +67,7 @@ void NameByLabel(Control& label, Control& field) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// The window keeps its designed places at every size, so the order is the designed one.
+void SetReadingOrder(Window& /*window*/, std::span<const Control* const> /*order*/) {}
+
 }  // namespace toolkit
