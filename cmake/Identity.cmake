@@ -5,6 +5,8 @@
 set(VORN_PRODUCT_NAME "Vorn EV calculator" CACHE STRING "The program's name as users see it")
 set(VORN_APPLICATION_ID "app.vorn.EvCalculator" CACHE STRING
     "Reverse-domain id of the desktop entry, metainfo and icons")
+set(VORN_SHORT_NAME "EV calculator" CACHE STRING
+    "The name under an icon on a phone's home screen, where the full one is cut")
 set(VORN_EXECUTABLE "vorn-ev-calculator" CACHE STRING "The program's file and package name")
 set(VORN_PUBLISHER "The Vorn developers" CACHE STRING "Who publishes the program")
 set(VORN_CONTACT "dev@vorn.app" CACHE STRING "Where users and packagers write to")
