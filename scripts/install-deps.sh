@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that a build needs and the machine lacks, and nothing else.
+# Installs the Debian packages that a build needs and the machine lacks, and nothing else;
+# for the browser tests, also their npm tools at the versions tests/web/package-lock.json pins.
 # Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross|windows|windows-package|
 #                                 windows-test|web|web-test]...
 #        (default: build)
@@ -22,6 +23,7 @@ web=(cmake ninja-build emscripten nodejs node-acorn googletest libboost-dev libr
 web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr)
 
 wanted=()
+npm_tools=false
 for group in "${@:-build}"; do
   case "$group" in
     build) wanted+=("${build[@]}") ;;
@@ -34,21 +36,32 @@ for group in "${@:-build}"; do
     windows-package) wanted+=("${windows_package[@]}") ;;
     windows-test) wanted+=("${windows_test[@]}") ;;
     web) wanted+=("${web[@]}") ;;
-    web-test) wanted+=("${web_test[@]}") ;;
+    web-test) wanted+=("${web_test[@]}"); npm_tools=true ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
+
+# Debian's npm, unless the machine has one (some Node.js packages bring their own).
+if $npm_tools && ! command -v npm >/dev/null; then wanted+=(npm); fi
 
 missing=()
 for package in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
   [ "$status" = installed ] || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+    $(printf '%s\n' "${missing[@]}" | sort -u)
+fi
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-  $(printf '%s\n' "${missing[@]}" | sort -u)
+# npm records what it installed beside the packages; a lock file newer than that record,
+# or none, means the pinned versions are not all there.
+tools=$(dirname "$0")/../tests/web
+if $npm_tools && ! [ "$tools/node_modules/.package-lock.json" -nt "$tools/package-lock.json" ]; then
+  echo "Installing the browser tests' npm tools"
+  npm ci --prefix "$tools" --no-audit --no-fund --loglevel=error
+fi

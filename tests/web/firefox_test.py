@@ -100,6 +100,23 @@ def results(browser):
                           "(id) => document.getElementById(id).value)")
 
 
+# A field left for another control shows its start; left with the window (the page told
+# it has lost the focus, which a headless window never does) it keeps its scroll.
+def check_leaving_a_field(browser):
+    for leave, kept in [("document.getElementById('WinningsEdit').focus()", False),
+                        ('document.hasFocus = () => false; e.blur(); delete document.hasFocus',
+                         True)]:
+        browser.script("const e = document.getElementById('MoneyToCallEdit');"
+                       "e.value = '-' + '8'.repeat(60); e.focus(); e.setSelectionRange(61, 61)")
+        browser.wait_for("return document.getElementById('MoneyToCallEdit').scrollLeft > 0", 2)
+        start, left = browser.script(
+            "const e = document.getElementById('MoneyToCallEdit'); const start = e.scrollLeft;"
+            + leave + '; return [start, e.scrollLeft]')
+        what = 'with the window keeps its scroll' if kept else 'for another shows its start'
+        check(start > 0 and left == (start if kept else 0),
+              f'a field scrolled by {start} px and left {what} ({left} px)')
+
+
 def main():
     server = SiteServer(sys.argv[1]).start()
     profile = tempfile.mkdtemp()
@@ -127,6 +144,7 @@ def main():
               'Enter closes the dialog')
         check(results(browser) == ['5.74468085106383', '-8.08510638297872'],
               'the earlier results stay after the fault')
+        check_leaving_a_field(browser)
         browser.command('WebDriver:DeleteSession')
     finally:
         process.terminate()

@@ -1,0 +1,38 @@
+// Prints the calculator's form description as JSON, so that the browser tests take the
+// captions, places and orders from the one description rather than a copy of their own.
+// The texts are plain ASCII with no quote or backslash, so they need no escaping.
+
+#include <cstdio>
+#include <string_view>
+
+#include "ui/form1.h"
+
+namespace {
+
+constexpr std::string_view kClassNames[] = {"Label", "Edit", "Button"};
+
+void PrintControl(const ControlDescription& c, const char* separator) {
+  std::printf(
+      "    {\"name\": \"%.*s\", \"class\": \"%.*s\", \"left\": %d, \"top\": %d, \"width\": %d, "
+      "\"height\": %d, \"caption\": \"%.*s\", \"readOnly\": %s, \"tabOrder\": %d, "
+      "\"focusControl\": \"%.*s\", \"red\": %s}%s\n",
+      static_cast<int>(c.name.size()), c.name.data(),
+      static_cast<int>(kClassNames[static_cast<int>(c.controlClass)].size()),
+      kClassNames[static_cast<int>(c.controlClass)].data(), c.left, c.top, c.width, c.height,
+      static_cast<int>(c.caption.size()), c.caption.data(), c.readOnly ? "true" : "false",
+      c.tabOrder, static_cast<int>(c.focusControl.size()), c.focusControl.data(),
+      c.colour == ControlColour::Red ? "true" : "false", separator);
+}
+
+}  // namespace
+
+int main() {
+  const FormDescription& form = kForm1Description;
+  std::printf("{\n  \"caption\": \"%.*s\", \"clientWidth\": %d, \"clientHeight\": %d,\n",
+              static_cast<int>(form.caption.size()), form.caption.data(), form.clientWidth,
+              form.clientHeight);
+  std::printf("  \"controls\": [\n");
+  for (std::size_t i = 0; i < form.controls.size(); ++i)
+    PrintControl(form.controls[i], i + 1 < form.controls.size() ? "," : "");
+  std::printf("  ]\n}\n");
+}
