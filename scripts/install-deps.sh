@@ -18,7 +18,7 @@ windows=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 
 windows_package=("${windows[@]}" wixl msitools uuid-runtime faketime osslsigncode zip)
 windows_test=("${windows_package[@]}" openssl unzip wine wine64 fonts-wine fonts-liberation xvfb
               xauth xdotool x11-utils xclip)
-web=(cmake ninja-build emscripten nodejs node-acorn googletest libboost-dev librsvg2-bin
+web=(cmake ninja-build emscripten nodejs node-acorn node-jsdom googletest libboost-dev librsvg2-bin
      python3-fonttools python3-brotli fonts-liberation)
 web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr)
 

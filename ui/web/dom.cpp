@@ -12,6 +12,14 @@
 EM_JS(void, vorn_dom_new_form,
       (int id, const char* caption, int width, int height, const char* family, int size, int bold),
       {
+        // The page is built with the form already in it, made by this same code when the
+        // site was built: the program adopts that form, as the user may already be typing
+        // in it, and gives it only what the page's HTML cannot hold, its event handlers.
+        const built = document.getElementById('form' + id);
+        if (built) {
+          built.vornAdopted = true;
+          return;
+        }
         // The window: its caption as the page's heading (a title bar in a desktop tab), over
         // its client area, where the controls stand.
         const form = document.createElement('main');
@@ -41,8 +49,6 @@ EM_JS(void, vorn_dom_remove_form, (int id), {
 });
 
 EM_JS(void, vorn_dom_show_form, (int id), {
-  const status = document.getElementById('status');
-  if (status) status.remove();
   document.getElementById('form' + id).hidden = false;
   performance.mark('vorn-interactive');  // for the start-up benchmark
 });
@@ -53,40 +59,46 @@ EM_JS(void, vorn_dom_new_control,
        void* pressed),
       {
         const tag = [ 'label', 'input', 'button' ][kind];
-        const element = document.createElement(tag);
-        element.id = UTF8ToString(id);
-        element.className = tag;
-        // The designed place and font size, which the style sheet applies wherever the page
-        // is wide enough for the form as designed.
-        const style = element.style;
-        style.setProperty('--left', left + 'px');
-        style.setProperty('--top', top + 'px');
-        style.setProperty('--width', width + 'px');
-        style.setProperty('--height', height + 'px');
-        style.setProperty('--size', size + 'px');
-        style.fontFamily = '"' + UTF8ToString(family) + '"';
-        style.fontWeight = bold ? 'bold' : 'normal';
-        if (red) element.classList.add('red');
+        const built = document.getElementById(UTF8ToString(id));
+        const element = built || document.createElement(tag);
+        if (!built) {
+          element.id = UTF8ToString(id);
+          element.className = tag;
+          // The designed place and font size, which the style sheet applies wherever the
+          // page is wide enough for the form as designed.
+          const style = element.style;
+          style.setProperty('--left', left + 'px');
+          style.setProperty('--top', top + 'px');
+          style.setProperty('--width', width + 'px');
+          style.setProperty('--height', height + 'px');
+          style.setProperty('--size', size + 'px');
+          style.fontFamily = '"' + UTF8ToString(family) + '"';
+          style.fontWeight = bold ? 'bold' : 'normal';
+          if (red) element.classList.add('red');
+          if (kind == 1) {
+            element.type = 'text';
+            element.readOnly = !!readOnly;
+            element.maxLength = maxLength;
+            // A text keyboard: a phone's number pads lack the point, the minus or the e in
+            // some regions. Nothing typed is corrected, capitalised or offered for filling.
+            element.setAttribute('spellcheck', 'false');
+            element.autocomplete = 'off';
+            element.setAttribute('autocapitalize', 'off');
+            element.setAttribute('autocorrect', 'off');
+          } else {
+            element.textContent = UTF8ToString(caption);
+          }
+          if (kind == 2) element.type = 'button';
+          document.querySelector('#form' + form + ' > .client').appendChild(element);
+        }
         if (kind == 1) {
-          element.type = 'text';
-          element.readOnly = !!readOnly;
-          element.maxLength = maxLength;
-          // A text keyboard: a phone's number pads lack the point, the minus or the e in
-          // some regions. Nothing typed is corrected, capitalised or offered for filling.
-          element.spellcheck = false;
-          element.autocomplete = 'off';
-          element.setAttribute('autocapitalize', 'off');
-          element.setAttribute('autocorrect', 'off');
           // A field that is left for another control shows its start, so a long result's
           // sign stays in view; leaving the window keeps the scroll for the user's return,
           // as the desktop programs do.
           element.addEventListener(
               'blur', () => { if (document.hasFocus()) element.scrollLeft = 0; });
-        } else {
-          element.textContent = UTF8ToString(caption);
         }
         if (kind == 2) {
-          element.type = 'button';
           element.addEventListener('click', () => _vorn_web_press(pressed));
           // A button has no use for the arrow keys, so they move to the neighbouring tab
           // stop, with a field's text selected as Tab selects it, as on the desktop.
@@ -100,16 +112,17 @@ EM_JS(void, vorn_dom_new_control,
             if (next.select) next.select();
           });
         }
-        document.querySelector('#form' + form + ' > .client').appendChild(element);
       });
 
 // Tab follows the document's order, so the stops go to the end of the client area in the
-// order of these calls; any other element that could take the focus is kept out of it.
+// order of these calls (an adopted form has its order already, and moving a field would
+// take the focus from a user typing in it); any other element that could take the focus
+// is kept out of it.
 EM_JS(void, vorn_dom_set_tab_stop, (const char* id, int stop), {
   const element = document.getElementById(UTF8ToString(id));
   if (stop) {
     element.tabIndex = 0;
-    element.parentElement.appendChild(element);
+    if (!element.closest('.form').vornAdopted) element.parentElement.appendChild(element);
   } else if (element.tagName != 'LABEL') {
     element.tabIndex = -1;
   }
@@ -120,7 +133,7 @@ EM_JS(void, vorn_dom_set_tab_stop, (const char* id, int stop), {
 EM_JS(void, vorn_dom_name_by_label, (const char* label, const char* named), {
   const caption = document.getElementById(UTF8ToString(label));
   const control = document.getElementById(UTF8ToString(named));
-  control.before(caption);
+  if (!control.closest('.form').vornAdopted) control.before(caption);
   if (control.tagName == 'INPUT') caption.htmlFor = control.id;
 });
 
