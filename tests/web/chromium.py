@@ -26,9 +26,13 @@ def verdict():
 
 
 # A desktop window of that size, or with phone set to (width, height, density) a phone
-# of those metrics with a touch screen.
-def browser(scale=None, size=(600, 500), phone=None):
+# of those metrics with a touch screen. Unless told to wait for none, a visit waits for
+# everything the page loads.
+def browser(scale=None, size=(600, 500), phone=None, wait_for_load=True):
     options = Options()
+    if not wait_for_load:
+        options.page_load_strategy = 'none'
+
     if scale:
         options.add_argument(f'--force-device-scale-factor={scale}')
     for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',

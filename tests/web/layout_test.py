@@ -53,6 +53,10 @@ def test_phone(url, form, phone, shots):
         check(started(driver), f'{what} the form appears')
         zoom = driver.execute_script('return [visualViewport.scale, innerWidth]')
         check(zoom == [1, width], f'{what} the page opens unzoomed, as wide as the screen: {zoom}')
+        viewport = driver.execute_script(
+            "return document.querySelector('meta[name=viewport]').content")
+        check('user-scalable' not in viewport and 'maximum-scale' not in viewport,
+              f'{what} the page can be pinch-zoomed: {viewport}')
         rects = driver.execute_script(RECTS)
         order = sorted(rects, key=lambda name: rects[name]['top'])
         check(order == phone_order(form), f'{what} one column in reading order: {order}')

@@ -5,6 +5,8 @@ closes, the tab order, the accessible names, the longest results whole in their 
 no error in the console, and the page working offline once its service worker is in.
 Usage: page_test.py SITE-FOLDER [SCREENSHOT.png]"""
 
+import glob
+import gzip
 import os
 import shutil
 import sys
@@ -192,6 +194,58 @@ def test_offline(driver, url, server):
     check(value(driver, 'CallEvEdit') == '5.74468085106383', 'offline, it computes')
 
 
+# The form is in the page before the program is loaded: typing goes in, and the program,
+# once there, reads it.
+def test_typing_before_the_program(site):
+    server = SiteServer(site, wasm_delay=3).start()
+    driver = browser(size=DESKTOP, wait_for_load=False)
+    try:
+        driver.get(server.url)
+        wait_for(driver, "return !!document.getElementById('OutsEdit')")
+        fill(driver, ['10', '30', '5', '9'])
+        early = driver.execute_script(
+            "return performance.getEntriesByName('vorn-interactive').length == 0")
+        check(early, 'the fields take typing before the program has loaded')
+        check(wait_for(driver, "return performance.getEntriesByName('vorn-interactive').length"),
+              'the program starts')
+        press_on_button(driver, Keys.SPACE)
+        results = [value(driver, 'CallEvEdit'), value(driver, 'FoldEvEdit')]
+        check(results == ['5.74468085106383', '-8.08510638297872'],
+              f'what was typed before it started is computed: {results}')
+    finally:
+        driver.quit()
+        server.stop()
+
+
+# Everything a first visit fetches, gzipped as a host sends it: the page and all it loads,
+# the worker's copies for offline use and the icon the browser fetches to offer
+# installation, taken from the server's own record of what was asked for.
+def test_first_visit_weight(site):
+    with tempfile.TemporaryDirectory() as work:
+        log = os.path.join(work, 'requests')
+        server = SiteServer(site, requests=log).start()
+        driver = browser(size=DESKTOP)
+        try:
+            driver.get(server.url)
+            wait_for(driver, 'return !!navigator.serviceWorker.controller')
+            driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})
+            time.sleep(1)  # the icon's fetch is the browser's own, unseen by the page
+        finally:
+            driver.quit()
+            server.stop()
+        with open(log) as requests:
+            paths = [line.split()[0].split('?')[0].lstrip('/') or 'index.html'
+                     for line in requests]
+    sizes = {}
+    for path in paths:
+        with open(os.path.join(site, path), 'rb') as file:
+            sizes[path] = sizes.get(path, 0) + len(gzip.compress(file.read(), 9))
+    weight = sum(sizes.values())
+    check(weight <= 61440, f'a first visit fetches {weight} bytes gzipped, at most 61,440: {sizes}')
+    check(any(path.startswith('icon') for path in paths),
+          f'the install offer\'s icon is among them: {sorted(sizes)}')
+
+
 def status(driver):
     wait_for(driver, "const s = document.getElementById('status');"
                      "return !!s && /could not|needs/.test(s.textContent)")
@@ -215,8 +269,8 @@ def start_up_sentence(site, setup=lambda driver: None):
 def test_start_up_failures(site):
     with tempfile.TemporaryDirectory() as copy:
         shutil.copytree(site, copy, dirs_exist_ok=True)
-        for name in ['vorn-ev-calculator.wasm', 'service-worker.js']:
-            os.remove(os.path.join(copy, name))
+        for name in glob.glob(os.path.join(copy, '*.wasm')) + [f'{copy}/service-worker.js']:
+            os.remove(name)
         text = start_up_sentence(copy)
         check('could not start' in text, f'without its program file the page says: {text!r}')
     text = start_up_sentence(site, lambda driver: driver.execute_cdp_cmd(
@@ -246,6 +300,8 @@ def main():
         driver.quit()
         server.stop()
     test_start_up_failures(site)
+    test_first_visit_weight(site)
+    test_typing_before_the_program(site)
     test_scaled(site, sys.argv[2][:-len('.png')] if len(sys.argv) > 2 else None)
     return verdict()
 

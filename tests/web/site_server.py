@@ -1,5 +1,6 @@
 """Serves the built site on a free loopback port, in a process of its own that a test can
-stop to take the page offline; and the tests' polling."""
+stop to take the page offline, optionally with a cache lifetime as common static hosts
+give, and writing down each path asked for; and the tests' polling."""
 
 import contextlib
 import http.server
@@ -14,12 +15,31 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json'}
 
+    max_age = None
+    requests = None
+    wasm_delay = 0
+
+    def send_head(self):
+        if self.path.endswith('.wasm'):
+            time.sleep(self.wasm_delay)
+        return super().send_head()
+
+    def end_headers(self):
+        if self.max_age is not None:
+            self.send_header('Cache-Control', f'max-age={self.max_age}')
+        super().end_headers()
+
     def log_message(self, *args):
         pass
 
+    def log_request(self, code='-', size='-'):
+        if self.requests:
+            with open(self.requests, 'a') as log:
+                log.write(f'{self.path} {code}\n')
 
-def _serve(folder, port):
-    handler = functools.partial(_QuietHandler, directory=folder)
+
+def _serve(folder, port, settings):
+    handler = functools.partial(type('Handler', (_QuietHandler,), settings), directory=folder)
     http.server.ThreadingHTTPServer(('127.0.0.1', port), handler).serve_forever()
 
 
@@ -40,10 +60,14 @@ def free_port():
 
 
 class SiteServer:
-    def __init__(self, folder):
+    def __init__(self, folder, max_age=None, requests=None, wasm_delay=0):
+        """max_age: the seconds a browser may keep a file; requests: a file to which each
+        request's path and status are added, a line each; wasm_delay: the seconds the
+        WebAssembly takes to come, as on a slow network."""
         self.port = free_port()
         self.url = f'http://127.0.0.1:{self.port}/'
-        self._process = multiprocessing.Process(target=_serve, args=(folder, self.port),
+        settings = {'max_age': max_age, 'requests': requests, 'wasm_delay': wasm_delay}
+        self._process = multiprocessing.Process(target=_serve, args=(folder, self.port, settings),
                                                 daemon=True)
 
     def start(self):
