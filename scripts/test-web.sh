@@ -38,7 +38,7 @@ mkdir -p build/screenshots
 # A later release under another name, a day newer, that replaces this one on a host.
 . build/web/identity.sh
 . scripts/source-date-epoch.sh
-SOURCE_DATE_EPOCH=$((SOURCE_DATE_EPOCH + 86400)) cmake --preset web -B build/web-next \
-  -DVORN_PRODUCT_NAME="$VORN_PRODUCT_NAME (next)" >/dev/null
-cmake --build build/web-next --target "$VORN_EXECUTABLE" web_site >/dev/null
+(export SOURCE_DATE_EPOCH=$((SOURCE_DATE_EPOCH + 86400))
+ cmake --preset web -B build/web-next -DVORN_PRODUCT_NAME="$VORN_PRODUCT_NAME (next)" >/dev/null
+ cmake --build build/web-next --target "$VORN_EXECUTABLE" web_site >/dev/null)
 /usr/bin/python3 tests/web/update_test.py build/web/site build/web-next/site

@@ -6,16 +6,19 @@
 //    manifest or the browser, named by its content. A name then stands for one content,
 //    so no cache, the browser's or the host's, can pair one release's script with
 //    another's WebAssembly, and such files can be cached for good.
-// Usage: node finish-site.js STAGING SITE PROGRAM   (PROGRAM: the program's file name
-// without .js or .wasm). Needs jsdom (Debian's node-jsdom) on NODE_PATH.
+// It also makes the bold face, subset to the captions' characters, as nothing else is bold.
+// Usage: node finish-site.js STAGING SITE PROGRAM PYTHON BOLD-FONT [SUBSET-OPTION...]
+// (PROGRAM: the program's file name without .js or .wasm; PYTHON: one with fontTools).
+// Needs jsdom (Debian's node-jsdom) on NODE_PATH.
 'use strict';
 
+const {execFileSync} = require('child_process');
 const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
 const {JSDOM, ResourceLoader, VirtualConsole} = require('jsdom');
 
-const [staging, site, program] = process.argv.slice(2);
+const [staging, site, program, python, boldFont, ...subsetOptions] = process.argv.slice(2);
 
 // The staged files, served to the page as a static host serves them.
 class StagedFiles extends ResourceLoader {
@@ -28,9 +31,11 @@ async function prerender() {
   const errors = [];
   const virtualConsole = new VirtualConsole();
   virtualConsole.on('jsdomError', (error) => errors.push(error.message));
-  const dom = new JSDOM(fs.readFileSync(path.join(staging, 'index.html'), 'utf8'), {
+  const html = fs.readFileSync(path.join(staging, 'index.html'), 'utf8');
+  const dom = new JSDOM(html, {
     url: 'http://localhost/',
     runScripts: 'dangerously',
+    pretendToBeVisual: true,
     resources: new StagedFiles(),
     virtualConsole,
     beforeParse(window) {
@@ -52,10 +57,23 @@ async function prerender() {
     }
     await new Promise((resolve) => setTimeout(resolve, 20));
   }
-  const rules = movedStyles(dom.window.document);
-  const html = dom.serialize();
+  // The page as staged, with what the program made of it: the form and the title. What
+  // loading the program added to the page is left out, as the page adds it again.
+  const page = new JSDOM(html);
+  const document = page.window.document;
+  const name = document.title;
+  document.body.append(document.importNode(shown(), true));
+  document.title = dom.window.document.title;
   dom.window.close();
-  return {html, rules};
+  const rules = movedStyles(document);
+  return {html: page.serialize(), rules, bold: boldText(document, name)};
+}
+
+// What the bold face shows: the captions, the form's caption, and the program's name, which
+// titles its messages (the page's title as staged).
+function boldText(document, name) {
+  const captions = [...document.querySelectorAll('.label, .caption')].map((e) => e.textContent);
+  return [...new Set(captions.join('') + name)].join('');
 }
 
 // The program styles its elements one by one, which a page may do; but the page's
@@ -92,19 +110,37 @@ function nameByContent(files, referrers, renames) {
   }
 }
 
+// The style sheet, in the page: its first paint then waits for no other file. The page's
+// Content-Security-Policy allows it by its digest.
+function inlineStyle() {
+  const page = path.join(site, 'index.html');
+  const style = fs.readFileSync(path.join(site, 'style.css'), 'utf8');
+  const digest = crypto.createHash('sha256').update(style).digest('base64');
+  const html = fs.readFileSync(page, 'utf8')
+      .replace("style-src 'self'", `style-src 'self' 'sha256-${digest}'`)
+      .replace('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
+  fs.writeFileSync(page, html);
+  fs.rmSync(path.join(site, 'style.css'));
+}
+
 async function main() {
-  const {html, rules} = await prerender();
+  const {html, rules, bold} = await prerender();
   fs.rmSync(site, {recursive: true, force: true});
   fs.cpSync(staging, site, {recursive: true});
   fs.writeFileSync(path.join(site, 'index.html'), html);
   fs.appendFileSync(path.join(site, 'style.css'), rules);
+  execFileSync(python, ['-m', 'fontTools.subset', boldFont, `--text=${bold}`, ...subsetOptions,
+                        `--output-file=${path.join(site, 'liberation-sans-bold.woff2')}`],
+               {stdio: ['ignore', 'ignore', 'inherit']});
 
   const fonts = fs.readdirSync(site).filter((name) => name.endsWith('.woff2')).sort();
   const renames = new Map();
-  nameByContent(fonts, ['style.css'], renames);
-  nameByContent([`${program}.wasm`], [`${program}.js`], renames);
-  nameByContent(['style.css', `${program}.js`, 'start.js'], ['index.html', 'service-worker.js'],
-                renames);
+  nameByContent(fonts, ['fonts.css'], renames);
+  nameByContent(['fonts.css'], ['start.js'], renames);
+  nameByContent([`${program}.wasm`], [`${program}.js`, 'start.js'], renames);
+  nameByContent([`${program}.js`], ['start.js'], renames);
+  inlineStyle();
+  nameByContent(['start.js'], ['index.html', 'service-worker.js'], renames);
 }
 
 main().catch((error) => {

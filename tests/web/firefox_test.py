@@ -126,8 +126,8 @@ def main():
         browser = Marionette(port)
         browser.command('WebDriver:NewSession', {'capabilities': {}})
         browser.command('WebDriver:Navigate', {'url': server.url})
-        check(browser.wait_for("const f = document.querySelector('.form'); return f && !f.hidden"),
-              'the form appears')
+        check(browser.wait_for("return performance.getEntriesByName('vorn-interactive').length"),
+              'the form works')
         fill(browser, ['10', '30', '5', '9'])
         browser.command('WebDriver:ElementClick', {'id': browser.element('#Button1')})
         check(results(browser) == ['5.74468085106383', '-8.08510638297872'],

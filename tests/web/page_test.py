@@ -57,8 +57,7 @@ def open_dialogs(driver):
 
 def test_page(driver, url):
     driver.get(url)
-    check(wait_for(driver, "const f = document.querySelector('.form'); return f && !f.hidden"),
-          'the form appears')
+    check(started(driver), 'the form works')
     check(driver.title == 'Vorn EV calculator', f'the page is titled by the form: {driver.title}')
     for name, caption in FIELDS.items():
         check(field(driver, name).accessible_name == caption, f'{name} is named "{caption}"')
@@ -163,8 +162,7 @@ def test_scaled(site, shots):
             driver = browser(scale, DESKTOP)
             try:
                 driver.get(server.url)
-                wait_for(driver, "const f = document.querySelector('.form'); return f && !f.hidden")
-                wait_for(driver, 'return document.fonts.status == "loaded"')
+                started(driver)
                 check_results_fit(driver, f'at {int(scale * 100)} %')
                 if shots:
                     driver.execute_script("document.getElementById('FoldEvEdit').value ="
@@ -187,8 +185,7 @@ def test_offline(driver, url, server):
     time.sleep(0.5)  # the worker's install has filled its cache by the time it controls
     server.stop()
     driver.get(url)
-    check(wait_for(driver, "const f = document.querySelector('.form'); return f && !f.hidden"),
-          'offline, the page starts from the cache')
+    check(started(driver), 'offline, the page starts from the cache')
     fill(driver, ['10', '30', '5', '9'])
     press_on_button(driver, Keys.SPACE)
     check(value(driver, 'CallEvEdit') == '5.74468085106383', 'offline, it computes')

@@ -36,7 +36,7 @@ EM_JS(void, vorn_dom_new_form,
         client.style.setProperty('--width', width + 'px');
         client.style.setProperty('--height', height + 'px');
         client.style.setProperty('--size', size + 'px');
-        client.style.fontFamily = '"' + UTF8ToString(family) + '"';
+        client.style.fontFamily = '"' + UTF8ToString(family) + '", sans-serif';
         client.style.fontWeight = bold ? 'bold' : 'normal';
         form.append(title, client);
         document.title = title.textContent;
@@ -72,7 +72,7 @@ EM_JS(void, vorn_dom_new_control,
           style.setProperty('--width', width + 'px');
           style.setProperty('--height', height + 'px');
           style.setProperty('--size', size + 'px');
-          style.fontFamily = '"' + UTF8ToString(family) + '"';
+          style.fontFamily = '"' + UTF8ToString(family) + '", sans-serif';
           style.fontWeight = bold ? 'bold' : 'normal';
           if (red) element.classList.add('red');
           if (kind == 1) {
