@@ -1,7 +1,8 @@
 // Makes the site from the staged build, in two steps:
-//  - the page as the program leaves it once started, written into its HTML, so that the
-//    form is on screen at the first paint and takes typing before the program is loaded
-//    (the program adopts the elements it finds rather than making them again);
+//  - the page as the program leaves it once started, written into its HTML with its style
+//    sheet, so that the form is on screen at the first paint and takes typing before the
+//    program is loaded (the program adopts the elements it finds rather than making them
+//    again);
 //  - every file that a release changes, but for the page and the files named by the
 //    manifest or the browser, named by its content. A name then stands for one content,
 //    so no cache, the browser's or the host's, can pair one release's script with
@@ -116,10 +117,14 @@ function inlineStyle() {
   const page = path.join(site, 'index.html');
   const style = fs.readFileSync(path.join(site, 'style.css'), 'utf8');
   const digest = crypto.createHash('sha256').update(style).digest('base64');
-  const html = fs.readFileSync(page, 'utf8')
-      .replace("style-src 'self'", `style-src 'self' 'sha256-${digest}'`)
-      .replace('<link rel="stylesheet" href="style.css">', `<style>${style}</style>`);
-  fs.writeFileSync(page, html);
+  const link = '<link rel="stylesheet" href="style.css">';
+  const policy = "style-src 'self'";
+  const html = fs.readFileSync(page, 'utf8');
+  if (!html.includes(link) || !html.includes(policy)) {
+    throw new Error('the page has no style sheet link or no style policy to take the style');
+  }
+  fs.writeFileSync(page, html.replace(policy, `${policy} 'sha256-${digest}'`)
+                             .replace(link, `<style>${style}</style>`));
   fs.rmSync(path.join(site, 'style.css'));
 }
 
