@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds a release from a clean tree at a tag or commit (default: HEAD), runs the whole test
 # suite there, and writes into dist/ the Debian package, the Windows MSI and portable zip,
-# and SHA256SUMS over them. With VORN_SIGN_PFX and VORN_SIGN_PASSWORD set the Windows files
-# are signed (see scripts/package-windows.sh); without them they are not, and it says so.
+# the site's tarball for a static web host, and SHA256SUMS over them. With VORN_SIGN_PFX
+# and VORN_SIGN_PASSWORD set the Windows files are signed (see scripts/package-windows.sh);
+# without them they are not, and it says so.
 # Usage: scripts/release.sh [TAG-OR-COMMIT]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ $# -le 1 ] && [[ ${1:-} != -* ]] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 root=$PWD
 revision=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 
@@ -20,6 +22,7 @@ echo "release of $(git describe --tags --always "$revision") from a clean tree"
 .ci/run                      # every suite CI runs, the reproducibility check among them
 scripts/package.sh >/dev/null
 scripts/package-windows.sh
+scripts/package-web.sh >/dev/null
 
 dist=$root/dist
 rm -rf "$dist"
@@ -28,7 +31,7 @@ mkdir -p "$dist"
 . build/release/identity.sh
 exe=$VORN_EXECUTABLE version=$VORN_VERSION
 cp "build/release/${exe}_${version}_amd64.deb" "build/windows/$exe-$version-x64.msi" \
-   "build/windows/$exe-$version-windows-x64.zip" "$dist/"
+   "build/windows/$exe-$version-windows-x64.zip" "build/web/$exe-$version-web.tar.gz" "$dist/"
 (cd "$dist" && sha256sum -- * >SHA256SUMS)
 cat "$dist/SHA256SUMS"
 echo "written to $dist"
