@@ -8,8 +8,10 @@
 # before it is packaged and the MSI after; VORN_SIGN_TIMESTAMP_URL (an RFC 3161 server) adds
 # a timestamp, which a release should have so that its signature outlives the certificate.
 # Without a certificate the packages are built unsigned, and the script says so.
+# Usage: scripts/package-windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ $# -eq 0 ] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 root=$PWD
 . scripts/source-date-epoch.sh
 
@@ -72,7 +74,10 @@ mkdir "$stage/$folder"
 cp "$stage/$exe.exe" "$stage/LICENSE.txt" "$stage/$folder/"
 sed 's/$/\r/' data/windows/README.txt >"$stage/$folder/README.txt"
 # The same bytes from every build of one commit: the commit's time on every file, in UTC
-# (zip keeps local times), the entries in sorted order, and no extra Unix fields.
+# (zip keeps local times), the entries in sorted order, no extra Unix fields, and modes of
+# our choosing (zip keeps those too, and the umask would choose them otherwise).
+chmod 0644 "$stage/$folder"/*
+chmod 0755 "$stage/$folder/$exe.exe"
 find "$stage/$folder" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 rm -f "$zip"
 (cd "$stage" && find "$folder" | LC_ALL=C sort | TZ=UTC zip -q -X -D -@ "$zip")
