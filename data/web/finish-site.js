@@ -1,15 +1,17 @@
 // Makes the site from the staged build, in two steps:
 //  - the page as the program leaves it once started, written into its HTML with its style
-//    sheet, so that the form is on screen at the first paint and takes typing before the
-//    program is loaded (the program adopts the elements it finds rather than making them
-//    again);
+//    sheet and start script, so that the form is on screen at the first paint and takes
+//    typing before the program is loaded (the program adopts the elements it finds rather
+//    than making them again);
 //  - every file that a release changes, but for the page and the files named by the
 //    manifest or the browser, named by its content. A name then stands for one content,
 //    so no cache, the browser's or the host's, can pair one release's script with
 //    another's WebAssembly, and such files can be cached for good.
 // It also makes the bold face, subset to the captions' characters, as nothing else is bold.
-// Usage: node finish-site.js STAGING SITE PROGRAM PYTHON BOLD-FONT [SUBSET-OPTION...]
-// (PROGRAM: the program's file name without .js or .wasm; PYTHON: one with fontTools).
+// Usage: node finish-site.js STAGING STAGED-LIST SITE PROGRAM PYTHON BOLD-FONT
+//                            [SUBSET-OPTION...]
+// (STAGED-LIST: the staged files that make the site, a name a line; PROGRAM: the program's
+// file name without .js or .wasm; PYTHON: one with fontTools).
 // Needs jsdom (Debian's node-jsdom) on NODE_PATH.
 'use strict';
 
@@ -19,7 +21,8 @@ const fs = require('fs');
 const path = require('path');
 const {JSDOM, ResourceLoader, VirtualConsole} = require('jsdom');
 
-const [staging, site, program, python, boldFont, ...subsetOptions] = process.argv.slice(2);
+const [staging, stagedList, site, program, python, boldFont, ...subsetOptions] =
+    process.argv.slice(2);
 
 // The staged files, served to the page as a static host serves them.
 class StagedFiles extends ResourceLoader {
@@ -111,27 +114,40 @@ function nameByContent(files, referrers, renames) {
   }
 }
 
-// The style sheet, in the page: its first paint then waits for no other file. The page's
-// Content-Security-Policy allows it by its digest.
-function inlineStyle() {
-  const page = path.join(site, 'index.html');
-  const style = fs.readFileSync(path.join(site, 'style.css'), 'utf8');
-  const digest = crypto.createHash('sha256').update(style).digest('base64');
-  const link = '<link rel="stylesheet" href="style.css">';
-  const policy = "style-src 'self'";
-  const html = fs.readFileSync(page, 'utf8');
-  if (!html.includes(link) || !html.includes(policy)) {
-    throw new Error('the page has no style sheet link or no style policy to take the style');
-  }
-  fs.writeFileSync(page, html.replace(policy, `${policy} 'sha256-${digest}'`)
-                             .replace(link, `<style>${style}</style>`));
-  fs.rmSync(path.join(site, 'style.css'));
+// The style sheet and the start script, in the page: its first paint then waits for no
+// other file. The page's Content-Security-Policy allows them by their digests. The script
+// goes to the end of the page, which it works on as it runs.
+function inline(page, [style, start]) {
+  const read = (name) => fs.readFileSync(path.join(site, name), 'utf8');
+  const digest = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
+  const dom = new JSDOM(read(page));
+  const document = dom.window.document;
+  const link = document.querySelector(`link[rel=stylesheet][href="${style}"]`);
+  const script = document.querySelector(`script[src="${start}"]`);
+  const policy = document.querySelector('meta[http-equiv=Content-Security-Policy]');
+  if (!link || !script || !policy) throw new Error('the page lacks its style, script or policy');
+  // Their comments are for the reader of the sources; every visit would download them.
+  const css = document.createElement('style');
+  css.textContent = read(style).replace(/\/\*[^]*?\*\//g, '').replace(/\n\s*\n/g, '\n');
+  link.replaceWith(css);
+  const js = document.createElement('script');
+  js.textContent = read(start).replace(/^\s*\/\/.*\n/gm, '');
+  script.remove();
+  document.body.append(js);
+  policy.content = policy.content.replace("style-src 'self'", `style-src 'self' ${digest(css.textContent)}`)
+                       .replace("script-src 'self'", `script-src 'self' ${digest(js.textContent)}`);
+  fs.writeFileSync(path.join(site, page), dom.serialize());
+  fs.rmSync(path.join(site, style));
+  fs.rmSync(path.join(site, start));
 }
 
 async function main() {
   const {html, rules, bold} = await prerender();
   fs.rmSync(site, {recursive: true, force: true});
-  fs.cpSync(staging, site, {recursive: true});
+  fs.mkdirSync(site, {recursive: true});
+  for (const name of fs.readFileSync(stagedList, 'utf8').split('\n').filter(Boolean)) {
+    fs.copyFileSync(path.join(staging, name), path.join(site, name));
+  }
   fs.writeFileSync(path.join(site, 'index.html'), html);
   fs.appendFileSync(path.join(site, 'style.css'), rules);
   execFileSync(python, ['-m', 'fontTools.subset', boldFont, `--text=${bold}`, ...subsetOptions,
@@ -140,12 +156,10 @@ async function main() {
 
   const fonts = fs.readdirSync(site).filter((name) => name.endsWith('.woff2')).sort();
   const renames = new Map();
-  nameByContent(fonts, ['fonts.css'], renames);
-  nameByContent(['fonts.css'], ['start.js'], renames);
-  nameByContent([`${program}.wasm`], [`${program}.js`, 'start.js'], renames);
-  nameByContent([`${program}.js`], ['start.js'], renames);
-  inlineStyle();
-  nameByContent(['start.js'], ['index.html', 'service-worker.js'], renames);
+  nameByContent(fonts, ['style.css'], renames);
+  nameByContent([`${program}.wasm`], [`${program}.js`, 'start.js', 'service-worker.js'], renames);
+  nameByContent([`${program}.js`], ['start.js', 'service-worker.js'], renames);
+  inline('index.html', ['style.css', 'start.js']);
 }
 
 main().catch((error) => {

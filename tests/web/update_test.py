@@ -6,7 +6,6 @@ the second visit after that the page runs B; every visit runs one release's scri
 the same release's WebAssembly; offline it runs the last complete release.
 Usage: update_test.py SITE-A SITE-B"""
 
-import glob
 import os
 import re
 import shutil
@@ -22,10 +21,10 @@ PROGRAM = re.compile(r'vorn-ev-calculator\.[0-9a-f]+\.(?:js|wasm)')
 
 
 def release(site):
-    """The names of the release's script and WebAssembly, which its start script loads,
-    and its worker's cache."""
-    with open(glob.glob(os.path.join(site, 'start.*.js'))[0]) as start:
-        program = sorted(set(PROGRAM.findall(start.read())))
+    """The names of the release's script and WebAssembly, which its page loads, and its
+    worker's cache."""
+    with open(os.path.join(site, 'index.html')) as page:
+        program = sorted(set(PROGRAM.findall(page.read())))
     with open(os.path.join(site, 'service-worker.js')) as worker:
         cache = re.search(r"cacheName = '([^']+)'", worker.read()).group(1)
     return program, cache
