@@ -1,0 +1,102 @@
+#include "tests/fake_toolkit.h"
+
+#include <memory>
+#include <span>
+
+namespace {
+
+toolkit::Application* current = nullptr;
+
+std::vector<std::string> Names(std::span<const toolkit::Control* const> controls) {
+  std::vector<std::string> names;
+  for (const toolkit::Control* control : controls) names.push_back(control->name);
+  return names;
+}
+
+toolkit::Control* Add(toolkit::Window& window, const ControlDescription& d, const char* kind) {
+  window.controls.push_back(std::make_unique<toolkit::Control>(
+      toolkit::Control{std::string(d.name), kind, std::string(d.caption), "", nullptr}));
+  return window.controls.back().get();
+}
+
+}  // namespace
+
+toolkit::Application& FakeApplication() {
+  return *current;
+}
+
+namespace toolkit {
+
+Application* NewApplication(int& /*argc*/, char** /*argv*/) {
+  return current = new Application;
+}
+
+void Delete(Application* application) {
+  if (current == application) current = nullptr;
+  delete application;
+}
+
+void StartWindowSystem(Application& application) {
+  application.started = true;
+}
+
+void RunEventLoop(Application& application, Window& main) {
+  main.shown = true;
+  application.shown.push_back(main.caption);
+}
+
+void ShowErrorMessage(Application& application, Window* owner, const std::string& message) {
+  application.errors.push_back((owner ? owner->caption + ": " : "") + message);
+}
+
+Window* NewWindow(const FormDescription& description) {
+  return new Window{std::string(description.caption), false, false, {}, {}, {}};
+}
+
+void Delete(Window* window) {
+  delete window;
+}
+
+void SetOnTaskBar(Window& window, bool onTaskBar) {
+  window.onTaskBar = onTaskBar;
+}
+
+void ShowWindow(Window& window) {
+  window.shown = true;
+}
+
+void SetTabOrder(Window& window, std::span<const Control* const> stops) {
+  window.tabOrder = Names(stops);
+}
+
+void NameByLabel(Control& label, Control& field) {
+  field.accessibleName = label.text;
+}
+
+void SetReadingOrder(Window& window, std::span<const Control* const> order) {
+  window.readingOrder = Names(order);
+}
+
+Control* NewLabel(Window& window, const ControlDescription& description) {
+  return Add(window, description, "label");
+}
+
+Control* NewEdit(Window& window, const ControlDescription& description) {
+  return Add(window, description, "edit");
+}
+
+Control* NewButton(Window& window, const ControlDescription& description, TButton& button) {
+  Control* control = Add(window, description, "button");
+  control->button = &button;
+  return control;
+}
+
+std::string GetText(const Control& control) {
+  return control.text;
+}
+
+void SetText(Control& control, const std::string& text) {
+  control.text = text;
+}
+
+}  // namespace toolkit
