@@ -4,8 +4,10 @@
 # and 11 with nothing installed beside it. The build folder is the "windows" preset's,
 # which scripts/test-windows.sh also builds its tests in: the program tested is the one
 # packaged.
+# Usage: scripts/build-windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ $# -eq 0 ] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 . scripts/source-date-epoch.sh
 scripts/install-deps.sh windows
 cmake --preset windows

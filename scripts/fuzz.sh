@@ -5,6 +5,7 @@
 # Usage: scripts/fuzz.sh [SECONDS-EACH]   (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[[ $# -le 1 && ${1:-60} =~ ^[1-9][0-9]*$ ]] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 seconds=${1:-60}
 
 scripts/install-deps.sh fuzz

@@ -7,8 +7,10 @@
 # page in headless Firefox ESR (the worked example, a fault, leaving a field); and a
 # returning visitor across two releases.
 # Screenshots of each go into build/screenshots.
+# Usage: scripts/test-web.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ $# -eq 0 ] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 scripts/install-deps.sh web-test
 scripts/build-web.sh
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

@@ -3,8 +3,10 @@
 # a virtual X server: the core tests, the program's imports, the real window worked by
 # keyboard (tests/windows/window_test.sh), and the MSI and zip packages signed, installed,
 # upgraded and removed (tests/windows/package_test.sh). Installs what is missing first.
+# Usage: scripts/test-windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ $# -eq 0 ] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 
 if [ -z "${VORN_UNDER_XVFB:-}" ]; then
   scripts/install-deps.sh windows-test
