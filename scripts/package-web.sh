@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the page from a clean build folder (scripts/build-web.sh) and packs its site into
+# Builds the page (scripts/build-web.sh) and packs its site into
 # build/web/vorn-ev-calculator-<version>-web.tar.gz: one folder named like the archive
 # (vorn-ev-calculator-<version>-web/) holding the site's files as a static host serves them,
 # so that unpacking it never scatters files; its contents go into the web root.
@@ -11,8 +11,8 @@ cd "$(dirname "$0")/.."
 [ $# -eq 0 ] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 . scripts/source-date-epoch.sh
 
-# A file that an earlier build left in the site, under a name since changed, must not ship.
-rm -rf build/web
+# The site holds only what this build staged (data/web/finish-site.js), so a file that an
+# earlier build left behind never ships, and an existing build folder serves.
 scripts/build-web.sh
 . build/web/identity.sh
 folder=$VORN_EXECUTABLE-$VORN_VERSION-web
