@@ -19,8 +19,9 @@ build=build/windows-release  # the "windows" preset's, as scripts/build-windows.
 export WINEPREFIX=$PWD/$build/wine WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# A prefix of its own, made once: Wine's own Tahoma where programs look for it, Arial
-# answered by Liberation Sans, no window manager expected, and no crash dialog to hang on.
+# A prefix of its own, made once: Wine's own Tahoma where programs look for it (the
+# program itself answers a missing Arial with Liberation Sans), no window manager expected,
+# and no crash dialog to hang on.
 if [ ! -e "$WINEPREFIX/.ready" ]; then
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
@@ -28,8 +29,6 @@ if [ ! -e "$WINEPREFIX/.ready" ]; then
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f \
-    >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.ready"
 fi

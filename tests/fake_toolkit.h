@@ -18,6 +18,7 @@ struct Application {
 
 struct Control {
   std::string name, kind, text, accessibleName;
+  const ControlSpec* spec;
   TButton* button = nullptr;
 };
 

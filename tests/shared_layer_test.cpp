@@ -82,6 +82,73 @@ TEST_F(SharedLayer, StartsARowJustBelowTheRowAbove) {
   }
 }
 
+// What each kind of control is told, as every toolkit receives it: a caption grows and
+// takes no focus; a field is a stop, limited, shows its start when left and keeps its
+// arrows, a result on the field face like any field; the button gives its arrows to the
+// focus.
+TEST_F(SharedLayer, TellsEachKindOfControlItsRules) {
+  TForm1 form(nullptr);
+  struct Case {
+    const TControl* control;
+    bool tabStop, readOnly, grows, showsStart, arrowsMoveFocus;
+    int maxLength;
+    FaceColour face;
+  };
+  const Case cases[] = {
+      {form.Label1, false, false, true, false, false, 0, FaceColour::Window},
+      {form.MoneyToCallEdit, true, false, false, true, false, TEdit::kMaxLength, FaceColour::Field},
+      {form.FoldEvEdit, true, true, false, true, false, TEdit::kMaxLength, FaceColour::Field},
+      {form.Button1, true, false, false, false, true, 0, FaceColour::Button},
+  };
+  for (const Case& c : cases) {
+    const ControlSpec& told = *c.control->Native()->spec;
+    const std::string name(told.name);
+    EXPECT_EQ(&told, &c.control->Spec()) << name;
+    EXPECT_EQ(told.tabStop, c.tabStop) << name;
+    EXPECT_EQ(told.readOnly, c.readOnly) << name;
+    EXPECT_EQ(told.growsToCaption, c.grows) << name;
+    EXPECT_EQ(told.showsStartWhenLeft, c.showsStart) << name;
+    EXPECT_EQ(told.arrowsMoveFocus, c.arrowsMoveFocus) << name;
+    EXPECT_EQ(told.maxLength, c.maxLength) << name;
+    EXPECT_EQ(told.face, c.face) << name;
+  }
+}
+
+// The designed faces come with the metric-compatible one a system may have instead; a
+// control without a font of its own takes the form's.
+TEST_F(SharedLayer, NamesTheFaceThatStandsInForEachDesignedOne) {
+  TForm1 form(nullptr);
+  EXPECT_EQ(form.Spec().font.family, "Tahoma");
+  EXPECT_EQ(form.Spec().font.fallback, "Liberation Sans");
+  EXPECT_EQ(form.Button1->Spec().font, form.Spec().font);
+  EXPECT_EQ(form.Label1->Spec().font.family, "Arial");
+  EXPECT_EQ(form.Label1->Spec().font.fallback, "Liberation Sans");
+  EXPECT_EQ(FallbackFamily("Courier New"), "");
+}
+
+// A growing caption keeps the designed size until it needs more, on either axis; a field
+// never changes its size for its text.
+TEST_F(SharedLayer, GrowsACaptionOnlyPastTheDesignedSize) {
+  TForm1 form(nullptr);
+  const ControlSpec& label = form.Label1->Spec();
+  const ControlSpec& field = form.OutsEdit->Spec();
+  const struct {
+    Size needs, label, field;
+  } cases[] = {
+      {{88, 15}, {89, 16}, {89, 16}},
+      {{89, 16}, {89, 16}, {89, 16}},
+      {{90, 17}, {90, 17}, {89, 16}},
+  };
+  for (const auto& c : cases) {
+    const Size grown = label.Fitted({89, 16}, c.needs);
+    const Size kept = field.Fitted({89, 16}, c.needs);
+    EXPECT_EQ(std::pair(grown.width, grown.height), std::pair(c.label.width, c.label.height))
+        << "caption needs " << c.needs.width << "x" << c.needs.height;
+    EXPECT_EQ(std::pair(kept.width, kept.height), std::pair(c.field.width, c.field.height))
+        << "text needs " << c.needs.width << "x" << c.needs.height;
+  }
+}
+
 TEST_F(SharedLayer, RunsTheLoopOnlyOnceStartedAndWithAForm) {
   application.Run();  // neither started nor with a form
   application.Initialize();

@@ -20,14 +20,20 @@ void TControl::SetText(const std::string& text) {
   toolkit::SetText(*native_, text);
 }
 
-TLabel::TLabel(const ControlDescription& description, TForm& form)
-    : TControl(description, toolkit::NewLabel(*form.Native(), description)) {}
+TControl::TControl(const ControlDescription& description, const TForm& form)
+    : description_(description), spec_(ResolveControl(description, form.Description())) {}
 
-TEdit::TEdit(const ControlDescription& description, TForm& form)
-    : TControl(description, toolkit::NewEdit(*form.Native(), description)) {}
+TLabel::TLabel(const ControlDescription& description, TForm& form) : TControl(description, form) {
+  SetNative(toolkit::NewLabel(*form.Native(), Spec()));
+}
 
-TButton::TButton(const ControlDescription& description, TForm& form)
-    : TControl(description, toolkit::NewButton(*form.Native(), description, *this)) {}
+TEdit::TEdit(const ControlDescription& description, TForm& form) : TControl(description, form) {
+  SetNative(toolkit::NewEdit(*form.Native(), Spec()));
+}
+
+TButton::TButton(const ControlDescription& description, TForm& form) : TControl(description, form) {
+  SetNative(toolkit::NewButton(*form.Native(), Spec(), *this));
+}
 
 void TButton::Click() noexcept {
   if (!OnClick) return;
@@ -39,7 +45,9 @@ void TButton::Click() noexcept {
 }
 
 TForm::TForm(TObject* /*owner*/, const FormDescription& description)
-    : description_(description), window_(toolkit::NewWindow(description)) {
+    : description_(description),
+      spec_(ResolveWindow(description)),
+      window_(toolkit::NewWindow(spec_)) {
   CreateControls();
   ConnectControls();
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/control_spec.h"
 #include "ui/form_description.h"
 
 namespace toolkit {
@@ -37,6 +38,8 @@ class TObject {
   virtual ~TObject() = default;
 };
 
+class TForm;
+
 // A control owned by its form; the native control belongs to the form's native window.
 class TControl : public TObject {
  public:
@@ -49,19 +52,21 @@ class TControl : public TObject {
   void SetText(const std::string& text);
 
   const ControlDescription& Description() const { return description_; }
+  // The description with the shared rules applied, as the toolkit made the control.
+  const ControlSpec& Spec() const { return spec_; }
   // The toolkit's part, opaque here; its window owns it.
   toolkit::Control* Native() const { return native_; }
 
  protected:
-  TControl(const ControlDescription& description, toolkit::Control* native)
-      : description_(description), native_(native) {}
+  // Resolves the spec, from which the derived constructor makes the native control.
+  TControl(const ControlDescription& description, const TForm& form);
+  void SetNative(toolkit::Control* native) { native_ = native; }
 
  private:
   const ControlDescription& description_;
-  toolkit::Control* native_;
+  const ControlSpec spec_;  // the native control keeps a reference to it
+  toolkit::Control* native_ = nullptr;
 };
-
-class TForm;
 
 // The constructors make the native control inside the form's window.
 class TLabel : public TControl {
@@ -109,6 +114,7 @@ class TForm : public TObject {
   }
 
   const FormDescription& Description() const { return description_; }
+  const WindowSpec& Spec() const { return spec_; }
   const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
   // The controls that Tab visits, in their tab order.
   std::vector<const TControl*> TabStops() const;
@@ -127,6 +133,7 @@ class TForm : public TObject {
   void ConnectControls();
 
   const FormDescription& description_;
+  const WindowSpec spec_;
   std::unique_ptr<toolkit::Window, toolkit::Deleter> window_;
   std::vector<std::unique_ptr<TControl>> controls_;  // destroyed before window_
 };

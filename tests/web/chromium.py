@@ -1,6 +1,6 @@
 """Headless Chromium as the browser tests drive it, and what they share: the verdicts, the
-form's start, a tap on a touch screen, and the form description they take their expected
-values from."""
+form's start, the faces drawn, a tap on a touch screen, and the form description they take
+their expected values from."""
 
 import json
 import subprocess
@@ -55,14 +55,25 @@ def wait_for(driver, script, seconds=10):
 
 
 # The form is in the page from the start; it works once the program has adopted it, and
-# has its widths once the page's own faces are in.
+# has its widths once no face is still loading.
 STARTED = ("return performance.getEntriesByName('vorn-interactive').length > 0"
-           " && [...document.fonts].filter((f) => f.status == 'loaded').length >= 2")
+           " && document.fonts.status == 'loaded'")
 
 
 def started(driver):
     """Whether the form works, in the page's own faces, within the time."""
     return wait_for(driver, STARTED)
+
+
+def drawn_faces(driver, element_id):
+    """The families of the faces the browser really drew the element's text with."""
+    driver.execute_cdp_cmd('DOM.enable', {})
+    driver.execute_cdp_cmd('CSS.enable', {})
+    root = driver.execute_cdp_cmd('DOM.getDocument', {'depth': -1, 'pierce': True})['root']
+    node = driver.execute_cdp_cmd('DOM.querySelector',
+                                  {'nodeId': root['nodeId'], 'selector': '#' + element_id})
+    fonts = driver.execute_cdp_cmd('CSS.getPlatformFontsForNode', {'nodeId': node['nodeId']})
+    return {font['familyName'] for font in fonts['fonts']}
 
 
 def emulate(driver, **features):

@@ -131,6 +131,30 @@ TEST_F(Form1Win32, PlacesEveryControlAsDescribedAtEveryResolution) {
   }
 }
 
+// The face GDI really chose for the control's font, which is another than asked for where
+// the system lacks it.
+std::wstring DrawnFace(HWND control) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return face;
+}
+
+// A face the system lacks (Arial, under Wine) is answered by its metric-compatible one,
+// never by whatever the font mapper finds closest.
+TEST_F(Form1Win32, DrawsEachControlInItsFaceOrItsStandIn) {
+  for (const auto& control : form->Controls()) {
+    const FontSpec& font = control->Spec().font;
+    const std::wstring face = DrawnFace(NativeWindow(*control));
+    EXPECT_TRUE(face == Wide(std::string(font.family)) || face == Wide(std::string(font.fallback)))
+        << control->Description().name << " drawn in " << std::string(face.begin(), face.end());
+  }
+}
+
 // Digits have one width in the field's font, so the widest shapes with the widest digit
 // bound every text FloatToStr gives; each must leave the caret a pixel of room, or the
 // field scrolls once the caret reaches the end.

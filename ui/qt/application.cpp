@@ -1,12 +1,11 @@
 #include <QEvent>
-#include <QFont>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "program_identity.h"
 #include "ui/qt/display_failure.h"
-#include "ui/qt/font.h"
+#include "ui/qt/font.h"  // ToQString
 #include "ui/qt/native.h"
 
 namespace {
@@ -59,10 +58,6 @@ void StartWindowSystem(Application& application) {
   DisplayFailure::Disarm();
   // Lets a desktop match the window to its menu entry (and so to its icon and name).
   QGuiApplication::setDesktopFileName(ToQString(identity::kApplicationId));
-  // "Tahoma" is not installed on most Linux systems, and fontconfig's fallback (DejaVu Sans)
-  // is about a sixth wider, too wide for the longest results in a field. Liberation Sans
-  // has Arial's metrics, close to Tahoma's. A real Tahoma, where installed, still wins.
-  QFont::insertSubstitution("Tahoma", "Liberation Sans");
 }
 
 void RunEventLoop(Application& application, Window& main) {

@@ -1,34 +1,36 @@
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
+#include <QVariant>
 
+#include "ui/qt/font.h"
 #include "ui/qt/native.h"
 
 namespace toolkit {
 
-// Fields hold UTF-8 on this platform: the number reading looks at bytes only, so a
-// non-ASCII character simply ends a number.
+void ApplySpec(QWidget& widget, const ControlSpec& spec) {
+  widget.setObjectName(ToQString(spec.name));
+  widget.setGeometry(spec.left, spec.top, spec.width, spec.height);
+  widget.setFont(ToQFont(spec.font));
+  if (!spec.tabStop) widget.setFocusPolicy(Qt::NoFocus);
+  // The faces are the style's own for each kind of widget; only the text has a colour
+  // the style does not give.
+  if (spec.text == ControlColour::Red) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    widget.setPalette(palette);
+  }
+}
+
+// Labels, fields and buttons all keep their text in the property "text". Fields hold
+// UTF-8 on this platform: the number reading looks at bytes only, so a non-ASCII
+// character simply ends a number.
 std::string GetText(const Control& control) {
-  QWidget* widget = control.widget;
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
-  return {};
+  return control.widget->property("text").toString().toStdString();
 }
 
 void SetText(Control& control, const std::string& text) {
-  QWidget* widget = control.widget;
-  const QString shown = QString::fromStdString(text);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(shown);
-    // setText leaves the cursor, and so the view, at the end; a result wider than its
-    // field would then hide its sign and first digits. Show it from its first character.
-    edit->setCursorPosition(0);
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(shown);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(shown);
-  }
+  control.widget->setProperty("text", QString::fromStdString(text));
+  // setText leaves a field's cursor, and so its view, at the end; a result wider than its
+  // field would then hide its sign and first digits. Show it from its first character.
+  if (control.edit) control.edit->setCursorPosition(0);
 }
 
 }  // namespace toolkit

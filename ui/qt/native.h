@@ -4,6 +4,7 @@
 // control is a widget; a control's widget is a child of its window's and goes with it.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -20,6 +21,7 @@ struct Application {
 
 struct Control {
   QWidget* widget;
+  QLineEdit* edit;  // the same widget where it is a field, else nullptr
 };
 
 struct Window {
@@ -27,10 +29,13 @@ struct Window {
   std::vector<std::unique_ptr<Control>> controls;
 
   // Keeps a new child widget's control state for as long as the window lives.
-  Control* Adopt(QWidget* child) {
-    controls.push_back(std::make_unique<Control>(Control{child}));
+  Control* Adopt(QWidget* child, QLineEdit* edit = nullptr) {
+    controls.push_back(std::make_unique<Control>(Control{child, edit}));
     return controls.back().get();
   }
 };
+
+// What every control takes from its spec alike: its name, place, font, focus and colour.
+void ApplySpec(QWidget& widget, const ControlSpec& spec);
 
 }  // namespace toolkit

@@ -1,20 +1,19 @@
 #include <QLabel>
-#include <algorithm>
 
 #include "ui/qt/font.h"
 #include "ui/qt/native.h"
 
 namespace toolkit {
 
-Window* NewWindow(const FormDescription& description) {
+Window* NewWindow(const WindowSpec& spec) {
   auto window = std::make_unique<Window>();
   window->widget = std::make_unique<QWidget>();
   QWidget& widget = *window->widget;
-  widget.setWindowTitle(ToQString(description.caption));
-  widget.setFont(ToQFont(description.font));
-  widget.resize(description.clientWidth, description.clientHeight);
+  widget.setWindowTitle(ToQString(spec.caption));
+  widget.setFont(ToQFont(spec.font));
+  widget.resize(spec.clientWidth, spec.clientHeight);
   // The frame's top-left corner at the designed place.
-  widget.move(description.left, description.top);
+  widget.move(spec.left, spec.top);
   return window.release();
 }
 
@@ -34,11 +33,7 @@ void ShowWindow(Window& window) {
   window.widget->show();
 }
 
-void SetTabOrder(Window& window, std::span<const Control* const> stops) {
-  for (const auto& control : window.controls) {
-    if (std::ranges::find(stops, control.get()) == stops.end())
-      control->widget->setFocusPolicy(Qt::NoFocus);
-  }
+void SetTabOrder(Window& /*window*/, std::span<const Control* const> stops) {
   for (std::size_t i = 1; i < stops.size(); ++i)
     QWidget::setTabOrder(stops[i - 1]->widget, stops[i]->widget);
 }

@@ -6,44 +6,57 @@
 
 namespace {
 
-toolkit::Control* NewElement(toolkit::Window& window, const ControlDescription& d, dom::Kind kind,
-                             void* pressed) {
-  const FontDescription& font = d.font ? *d.font : window.description.font;
-  const std::string family(font.family);
-  dom::NewControl(window.id, kind, std::string(d.name).c_str(), std::string(d.caption).c_str(),
-                  {d.left, d.top, d.width, d.height},
-                  {family.c_str(), font.pixelHeight, font.bold, d.colour == ControlColour::Red},
-                  d.readOnly, TEdit::kMaxLength, pressed);
-  window.controls.push_back(std::make_unique<toolkit::Control>(toolkit::Control{d}));
-  return window.controls.back().get();
+// The look of an element the page did not already hold.
+void Style(const ControlSpec& spec, const char* id) {
+  dom::Place(id, spec.left, spec.top, spec.width, spec.height);
+  dom::SetFont(("#" + std::string(spec.name)).c_str(), toolkit::CssFamilies(spec.font).c_str(),
+               spec.font.pixelHeight, spec.font.bold);
+  // The faces are the style sheet's, by element: inputs on Field, buttons on ButtonFace.
+  if (spec.text == ControlColour::Red) dom::AddClass(id, "red");
+  if (spec.maxLength > 0) dom::MakeField(id, spec.readOnly, spec.maxLength);
+  if (!spec.tabStop) dom::SetTabStop(id, false);
 }
 
-std::string Id(const toolkit::Control& control) {
-  return std::string(control.description.name);
+toolkit::Control* NewElement(toolkit::Window& window, const ControlSpec& spec, const char* tag) {
+  window.controls.push_back(
+      std::make_unique<toolkit::Control>(toolkit::Control{std::string(spec.name)}));
+  const char* id = window.controls.back()->id.c_str();
+  if (dom::NewControl(window.id, tag, id, std::string(spec.caption).c_str())) Style(spec, id);
+  if (spec.showsStartWhenLeft) dom::ShowStartWhenLeft(id);
+  if (spec.arrowsMoveFocus) dom::MoveFocusWithArrows(id);
+  return window.controls.back().get();
 }
 
 }  // namespace
 
 namespace toolkit {
 
-Control* NewLabel(Window& window, const ControlDescription& description) {
-  return NewElement(window, description, dom::Kind::Label, nullptr);
+std::string CssFamilies(const FontSpec& font) {
+  std::string families = "\"" + std::string(font.family) + "\", ";
+  if (!font.fallback.empty()) families += "\"" + std::string(font.fallback) + "\", ";
+  return families + "sans-serif";
 }
 
-Control* NewEdit(Window& window, const ControlDescription& description) {
-  return NewElement(window, description, dom::Kind::Edit, nullptr);
+Control* NewLabel(Window& window, const ControlSpec& spec) {
+  return NewElement(window, spec, "label");
 }
 
-Control* NewButton(Window& window, const ControlDescription& description, TButton& button) {
-  return NewElement(window, description, dom::Kind::Button, &button);
+Control* NewEdit(Window& window, const ControlSpec& spec) {
+  return NewElement(window, spec, "input");
+}
+
+Control* NewButton(Window& window, const ControlSpec& spec, TButton& button) {
+  Control* control = NewElement(window, spec, "button");
+  dom::PressCalls(control->id.c_str(), &button);
+  return control;
 }
 
 std::string GetText(const Control& control) {
-  return dom::Text(Id(control).c_str());
+  return dom::Text(control.id.c_str());
 }
 
 void SetText(Control& control, const std::string& text) {
-  dom::SetText(Id(control).c_str(), text.c_str());
+  dom::SetText(control.id.c_str(), text.c_str());
 }
 
 }  // namespace toolkit

@@ -9,39 +9,36 @@
 // JavaScript's arrow functions.
 // clang-format off
 
-EM_JS(void, vorn_dom_new_form,
-      (int id, const char* caption, int width, int height, const char* family, int size, int bold),
-      {
-        // The page is built with the form already in it, made by this same code when the
-        // site was built: the program adopts that form, as the user may already be typing
-        // in it, and gives it only what the page's HTML cannot hold, its event handlers.
-        const built = document.getElementById('form' + id);
-        if (built) {
-          built.vornAdopted = true;
-          return;
-        }
-        // The window: its caption as the page's heading (a title bar in a desktop tab), over
-        // its client area, where the controls stand.
-        const form = document.createElement('main');
-        form.id = 'form' + id;
-        form.className = 'form';
-        form.setAttribute('aria-labelledby', form.id + '-caption');
-        form.hidden = true;
-        const title = document.createElement('h1');
-        title.id = form.id + '-caption';
-        title.className = 'caption';
-        title.textContent = UTF8ToString(caption);
-        const client = document.createElement('div');
-        client.className = 'client';
-        client.style.setProperty('--width', width + 'px');
-        client.style.setProperty('--height', height + 'px');
-        client.style.setProperty('--size', size + 'px');
-        client.style.fontFamily = '"' + UTF8ToString(family) + '", sans-serif';
-        client.style.fontWeight = bold ? 'bold' : 'normal';
-        form.append(title, client);
-        document.title = title.textContent;
-        document.body.appendChild(form);
-      });
+EM_JS(int, vorn_dom_new_form, (int id, const char* caption), {
+  const built = document.getElementById('form' + id);
+  if (built) {
+    built.vornAdopted = true;
+    return 0;
+  }
+  // The window: its caption as the page's heading (a title bar in a desktop tab), over its
+  // client area, where the controls stand.
+  const form = document.createElement('main');
+  form.id = 'form' + id;
+  form.className = 'form';
+  form.setAttribute('aria-labelledby', form.id + '-caption');
+  form.hidden = true;
+  const title = document.createElement('h1');
+  title.id = form.id + '-caption';
+  title.className = 'caption';
+  title.textContent = UTF8ToString(caption);
+  const client = document.createElement('div');
+  client.className = 'client';
+  form.append(title, client);
+  document.title = title.textContent;
+  document.body.appendChild(form);
+  return 1;
+});
+
+EM_JS(void, vorn_dom_set_client_area, (int id, int width, int height), {
+  const style = document.querySelector('#form' + id + ' > .client').style;
+  style.setProperty('--width', width + 'px');
+  style.setProperty('--height', height + 'px');
+});
 
 EM_JS(void, vorn_dom_remove_form, (int id), {
   const form = document.getElementById('form' + id);
@@ -53,66 +50,72 @@ EM_JS(void, vorn_dom_show_form, (int id), {
   performance.mark('vorn-interactive');  // for the start-up benchmark
 });
 
-EM_JS(void, vorn_dom_new_control,
-      (int form, int kind, const char* id, const char* caption, int left, int top, int width,
-       int height, const char* family, int size, int bold, int red, int readOnly, int maxLength,
-       void* pressed),
-      {
-        const tag = [ 'label', 'input', 'button' ][kind];
-        const built = document.getElementById(UTF8ToString(id));
-        const element = built || document.createElement(tag);
-        if (!built) {
-          element.id = UTF8ToString(id);
-          element.className = tag;
-          // The designed place and font size, which the style sheet applies wherever the
-          // page is wide enough for the form as designed.
-          const style = element.style;
-          style.setProperty('--left', left + 'px');
-          style.setProperty('--top', top + 'px');
-          style.setProperty('--width', width + 'px');
-          style.setProperty('--height', height + 'px');
-          style.setProperty('--size', size + 'px');
-          style.fontFamily = '"' + UTF8ToString(family) + '", sans-serif';
-          style.fontWeight = bold ? 'bold' : 'normal';
-          if (red) element.classList.add('red');
-          if (kind == 1) {
-            element.type = 'text';
-            element.readOnly = !!readOnly;
-            element.maxLength = maxLength;
-            // A text keyboard: a phone's number pads lack the point, the minus or the e in
-            // some regions. Nothing typed is corrected, capitalised or offered for filling.
-            element.setAttribute('spellcheck', 'false');
-            element.autocomplete = 'off';
-            element.setAttribute('autocapitalize', 'off');
-            element.setAttribute('autocorrect', 'off');
-          } else {
-            element.textContent = UTF8ToString(caption);
-          }
-          if (kind == 2) element.type = 'button';
-          document.querySelector('#form' + form + ' > .client').appendChild(element);
-        }
-        if (kind == 1) {
-          // A field that is left for another control shows its start, so a long result's
-          // sign stays in view; leaving the window keeps the scroll for the user's return,
-          // as the desktop programs do.
-          element.addEventListener(
-              'blur', () => { if (document.hasFocus()) element.scrollLeft = 0; });
-        }
-        if (kind == 2) {
-          element.addEventListener('click', () => _vorn_web_press(pressed));
-          // A button has no use for the arrow keys, so they move to the neighbouring tab
-          // stop, with a field's text selected as Tab selects it, as on the desktop.
-          element.addEventListener('keydown', (event) => {
-            const step = {ArrowRight : 1, ArrowDown : 1, ArrowLeft : -1, ArrowUp : -1}[event.key];
-            if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
-            const stops = [...element.parentElement.querySelectorAll('[tabindex="0"]')];
-            const next = stops[(stops.indexOf(element) + step + stops.length) % stops.length];
-            event.preventDefault();
-            next.focus();
-            if (next.select) next.select();
-          });
-        }
-      });
+EM_JS(int, vorn_dom_new_control, (int form, const char* tag, const char* id, const char* caption), {
+  if (document.getElementById(UTF8ToString(id))) return 0;
+  const element = document.createElement(UTF8ToString(tag));
+  element.id = UTF8ToString(id);
+  element.className = element.localName;
+  if (element.localName == 'button') element.type = 'button';
+  if (element.localName != 'input') element.textContent = UTF8ToString(caption);
+  document.querySelector('#form' + form + ' > .client').appendChild(element);
+  return 1;
+});
+
+EM_JS(void, vorn_dom_place, (const char* id, int left, int top, int width, int height), {
+  const style = document.getElementById(UTF8ToString(id)).style;
+  style.setProperty('--left', left + 'px');
+  style.setProperty('--top', top + 'px');
+  style.setProperty('--width', width + 'px');
+  style.setProperty('--height', height + 'px');
+});
+
+// The size goes to the style sheet, which applies it where the form is shown as designed.
+EM_JS(void, vorn_dom_set_font, (const char* selector, const char* families, int size, int bold), {
+  const style = document.querySelector(UTF8ToString(selector)).style;
+  style.setProperty('--size', size + 'px');
+  style.fontFamily = UTF8ToString(families);
+  style.fontWeight = bold ? 'bold' : 'normal';
+});
+
+EM_JS(void, vorn_dom_add_class, (const char* id, const char* name),
+      { document.getElementById(UTF8ToString(id)).classList.add(UTF8ToString(name)); });
+
+EM_JS(void, vorn_dom_make_field, (const char* id, int readOnly, int maxLength), {
+  const element = document.getElementById(UTF8ToString(id));
+  element.type = 'text';
+  element.readOnly = !!readOnly;
+  element.maxLength = maxLength;
+  // A text keyboard: a phone's number pads lack the point, the minus or the e in some
+  // regions. Nothing typed is corrected, capitalised or offered for filling.
+  element.setAttribute('spellcheck', 'false');
+  element.autocomplete = 'off';
+  element.setAttribute('autocapitalize', 'off');
+  element.setAttribute('autocorrect', 'off');
+});
+
+// Leaving the window is not leaving the field: the page has then lost the focus as well.
+EM_JS(void, vorn_dom_show_start_when_left, (const char* id), {
+  const element = document.getElementById(UTF8ToString(id));
+  element.addEventListener('blur', () => { if (document.hasFocus()) element.scrollLeft = 0; });
+});
+
+EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id), {
+  const element = document.getElementById(UTF8ToString(id));
+  element.addEventListener('keydown', (event) => {
+    const step = {ArrowRight : 1, ArrowDown : 1, ArrowLeft : -1, ArrowUp : -1}[event.key];
+    if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    const stops = [...element.parentElement.querySelectorAll('[tabindex="0"]')];
+    const next = stops[(stops.indexOf(element) + step + stops.length) % stops.length];
+    event.preventDefault();
+    next.focus();
+    if (next.select) next.select();
+  });
+});
+
+EM_JS(void, vorn_dom_press_calls, (const char* id, void* button), {
+  document.getElementById(UTF8ToString(id))
+      .addEventListener('click', () => _vorn_web_press(button));
+});
 
 // Tab follows the document's order, so the stops go to the end of the client area in the
 // order of these calls (an adopted form has its order already, and moving a field would
@@ -190,9 +193,12 @@ EM_JS(void, vorn_dom_show_message, (const char* title, const char* message), {
 
 namespace dom {
 
-void NewForm(int id, const char* caption, int width, int height, const char* family, int size,
-             bool bold) {
-  vorn_dom_new_form(id, caption, width, height, family, size, bold);
+bool NewForm(int id, const char* caption) {
+  return vorn_dom_new_form(id, caption);
+}
+
+void SetClientArea(int id, int width, int height) {
+  vorn_dom_set_client_area(id, width, height);
 }
 
 void RemoveForm(int id) {
@@ -203,11 +209,36 @@ void ShowForm(int id) {
   vorn_dom_show_form(id);
 }
 
-void NewControl(int form, Kind kind, const char* id, const char* caption, Box box, Look look,
-                bool readOnly, int maxLength, void* pressed) {
-  vorn_dom_new_control(form, static_cast<int>(kind), id, caption, box.left, box.top, box.width,
-                       box.height, look.family, look.size, look.bold, look.red, readOnly, maxLength,
-                       pressed);
+bool NewControl(int form, const char* tag, const char* id, const char* caption) {
+  return vorn_dom_new_control(form, tag, id, caption);
+}
+
+void Place(const char* id, int left, int top, int width, int height) {
+  vorn_dom_place(id, left, top, width, height);
+}
+
+void SetFont(const char* selector, const char* families, int size, bool bold) {
+  vorn_dom_set_font(selector, families, size, bold);
+}
+
+void AddClass(const char* id, const char* name) {
+  vorn_dom_add_class(id, name);
+}
+
+void MakeField(const char* id, bool readOnly, int maxLength) {
+  vorn_dom_make_field(id, readOnly, maxLength);
+}
+
+void ShowStartWhenLeft(const char* id) {
+  vorn_dom_show_start_when_left(id);
+}
+
+void MoveFocusWithArrows(const char* id) {
+  vorn_dom_move_focus_with_arrows(id);
+}
+
+void PressCalls(const char* id, void* button) {
+  vorn_dom_press_calls(id, button);
 }
 
 void SetTabStop(const char* id, bool stop) {

@@ -1,33 +1,41 @@
 #pragma once
 
 // The page's elements, made and read from WebAssembly; the only code that touches them.
-// Texts cross as UTF-8. Pixel sizes are CSS pixels, which the browser scales.
+// Texts cross as UTF-8. Pixel sizes are CSS pixels, which the browser scales. Elements are
+// found by their id.
+//
+// The page is built with the form already in it, made by this same code when the site was
+// built: a New call that finds its element adopts it and returns false, and the caller
+// then gives it only what the page's HTML cannot hold, its event handlers.
 
 #include <string>
 
 namespace dom {
 
-// The form: its caption as a heading over its client area of the given size, hidden until
-// shown.
-void NewForm(int id, const char* caption, int width, int height, const char* family, int size,
-             bool bold);
+// The form, with id "form<id>": its caption as a heading over its client area, hidden
+// until shown.
+bool NewForm(int id, const char* caption);
+void SetClientArea(int id, int width, int height);
 void RemoveForm(int id);
 void ShowForm(int id);
 
-enum class Kind { Label = 0, Edit = 1, Button = 2 };
-struct Box {
-  int left, top, width, height;
-};
-struct Look {
-  const char* family;
-  int size;
-  bool bold;
-  bool red;
-};
-// A <label>, an <input> (read-only where asked) or a <button> in the form's area; the
-// button's press calls vorn_web_press(pressed).
-void NewControl(int form, Kind kind, const char* id, const char* caption, Box box, Look look,
-                bool readOnly, int maxLength, void* pressed);
+// An element of that tag in the form's client area, with the caption as its text.
+bool NewControl(int form, const char* tag, const char* id, const char* caption);
+// The designed place and size, which the style sheet applies wherever the page is wide
+// enough for the form as designed.
+void Place(const char* id, int left, int top, int width, int height);
+// The font of the element the CSS selector finds; families is a CSS font-family list.
+void SetFont(const char* selector, const char* families, int size, bool bold);
+void AddClass(const char* id, const char* name);
+// A text input, with no correction, capitalisation or filling.
+void MakeField(const char* id, bool readOnly, int maxLength);
+
+// Handlers, for made and adopted elements alike.
+void ShowStartWhenLeft(const char* id);
+void MoveFocusWithArrows(const char* id);
+// A press calls vorn_web_press(button).
+void PressCalls(const char* id, void* button);
+
 // Called for each stop in tab order, and with false for every other element: Tab visits
 // the stops in the order of these calls and no other element.
 void SetTabStop(const char* id, bool stop);

@@ -2,9 +2,10 @@
 
 // What the web toolkit keeps for the application, a window and a control. Every form and
 // control is an HTML element of the page, found again by its id: a control's id is its
-// name in the description, and a form's is "form" and its number.
+// name, and a form's is "form" and its number.
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/toolkit.h"
@@ -14,14 +15,15 @@ namespace toolkit {
 struct Application {};
 
 struct Control {
-  const ControlDescription& description;
+  std::string id;
 };
 
 struct Window {
-  explicit Window(const FormDescription& form) : description(form) {}
-  const FormDescription& description;
   int id = 0;
   std::vector<std::unique_ptr<Control>> controls;
 };
+
+// A CSS font-family list: the spec's faces in their order, then the browser's own.
+std::string CssFamilies(const FontSpec& font);
 
 }  // namespace toolkit

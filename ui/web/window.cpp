@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <string>
 
 #include "ui/web/dom.h"
@@ -6,14 +5,15 @@
 
 namespace toolkit {
 
-Window* NewWindow(const FormDescription& description) {
+Window* NewWindow(const WindowSpec& spec) {
   static int forms = 0;
-  auto* window = new Window(description);
+  auto* window = new Window;
   window->id = ++forms;
-  const FontDescription& font = description.font;
-  dom::NewForm(window->id, std::string(description.caption).c_str(), description.clientWidth,
-               description.clientHeight, std::string(font.family).c_str(), font.pixelHeight,
-               font.bold);
+  if (dom::NewForm(window->id, std::string(spec.caption).c_str())) {
+    dom::SetClientArea(window->id, spec.clientWidth, spec.clientHeight);
+    dom::SetFont(("#form" + std::to_string(window->id) + " > .client").c_str(),
+                 CssFamilies(spec.font).c_str(), spec.font.pixelHeight, spec.font.bold);
+  }
   return window;
 }
 
@@ -29,23 +29,17 @@ void ShowWindow(Window& window) {
   dom::ShowForm(window.id);
 }
 
-void SetTabOrder(Window& window, std::span<const Control* const> stops) {
-  for (const auto& control : window.controls) {
-    if (std::find(stops.begin(), stops.end(), control.get()) == stops.end())
-      dom::SetTabStop(std::string(control->description.name).c_str(), false);
-  }
-  for (const Control* stop : stops)
-    dom::SetTabStop(std::string(stop->description.name).c_str(), true);
+void SetTabOrder(Window& /*window*/, std::span<const Control* const> stops) {
+  for (const Control* stop : stops) dom::SetTabStop(stop->id.c_str(), true);
 }
 
 void NameByLabel(Control& label, Control& field) {
-  dom::NameByLabel(std::string(label.description.name).c_str(),
-                   std::string(field.description.name).c_str());
+  dom::NameByLabel(label.id.c_str(), field.id.c_str());
 }
 
 void SetReadingOrder(Window& /*window*/, std::span<const Control* const> order) {
   for (std::size_t row = 0; row < order.size(); ++row)
-    dom::SetRow(std::string(order[row]->description.name).c_str(), static_cast<int>(row));
+    dom::SetRow(order[row]->id.c_str(), static_cast<int>(row));
 }
 
 }  // namespace toolkit

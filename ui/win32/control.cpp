@@ -10,17 +10,17 @@ constexpr int kFirstControlId = 100;
 
 }  // namespace
 
-toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlDescription& description,
+toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlSpec& spec,
                                    const wchar_t* windowClass, DWORD style, DWORD exStyle) {
-  const auto id = kFirstControlId + (&description - window.description.controls.data());
-  HWND handle = CreateWindowExW(exStyle, windowClass, Utf8ToWide(description.caption).c_str(),
+  const auto id = kFirstControlId + static_cast<INT_PTR>(window.controls.size());
+  if (spec.tabStop) style |= WS_TABSTOP;
+  HWND handle = CreateWindowExW(exStyle, windowClass, Utf8ToWide(spec.caption).c_str(),
                                 WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window.handle,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleW(nullptr), nullptr);
+                                reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
   if (!handle)
-    throw vorn::Exception("The control " + std::string(description.name) + " could not be created");
-  window.controls.push_back(
-      std::make_unique<toolkit::Control>(toolkit::Control{handle, description, nullptr}));
+    throw vorn::Exception("The control " + std::string(spec.name) + " could not be created");
+  window.controls.push_back(std::make_unique<toolkit::Control>(
+      toolkit::Control{handle, spec, windowClass == std::wstring_view(L"EDIT"), nullptr}));
   PlaceControl(window, *window.controls.back());
   return *window.controls.back();
 }
@@ -28,15 +28,15 @@ toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlDescrip
 namespace toolkit {
 
 // A static control, named as a field's caption by its place in the z-order.
-Control* NewLabel(Window& window, const ControlDescription& description) {
-  return &NewControlWindow(window, description, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+Control* NewLabel(Window& window, const ControlSpec& spec) {
+  return &NewControlWindow(window, spec, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
 }
 
 // The form's window procedure presses the button for its BN_CLICKED, which the button
-// sends for the mouse, for Space, and for Enter (see the message loop).
-Control* NewButton(Window& window, const ControlDescription& description, TButton& button) {
-  Control& control =
-      NewControlWindow(window, description, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0);
+// sends for the mouse, for Space, and for Enter (see the message loop). A button does not
+// ask for the arrow keys (WM_GETDLGCODE), so they move the focus from it, as its spec asks.
+Control* NewButton(Window& window, const ControlSpec& spec, TButton& button) {
+  Control& control = NewControlWindow(window, spec, L"BUTTON", BS_PUSHBUTTON, 0);
   control.button = &button;
   return &control;
 }

@@ -6,9 +6,8 @@
 
 namespace {
 
-// A field that is left for another control of the window shows its text from the first
-// character again, so a long text never stays scrolled to its end with its sign out of
-// view. Leaving the window keeps the caret where it was, for when the user comes back.
+// Leaving for another control of the window is a focus that goes to a child of the same
+// window; leaving the window itself keeps the caret where it was.
 LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR /*id*/,
                                DWORD_PTR /*data*/) {
   const LRESULT result = DefSubclassProc(edit, message, w, l);
@@ -26,14 +25,13 @@ LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM w, LPARAM l, UINT
 namespace toolkit {
 
 // A read-only edit can still be focused, selected and copied from, as a result should.
-Control* NewEdit(Window& window, const ControlDescription& description) {
-  Control& control = NewControlWindow(
-      window, description, L"EDIT",
-      WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | (description.readOnly ? ES_READONLY : 0),
-      WS_EX_CLIENTEDGE);
+Control* NewEdit(Window& window, const ControlSpec& spec) {
+  Control& control = NewControlWindow(window, spec, L"EDIT",
+                                      ES_LEFT | ES_AUTOHSCROLL | (spec.readOnly ? ES_READONLY : 0),
+                                      WS_EX_CLIENTEDGE);
   // Explicit, as the system's default differs between Windows and Wine.
-  SendMessageW(control.handle, EM_SETLIMITTEXT, TEdit::kMaxLength, 0);
-  SetWindowSubclass(control.handle, EditProcedure, 0, 0);
+  SendMessageW(control.handle, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+  if (spec.showsStartWhenLeft) SetWindowSubclass(control.handle, EditProcedure, 0, 0);
   return &control;
 }
 

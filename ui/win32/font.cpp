@@ -9,11 +9,36 @@ namespace {
 // The digits: all but two of the characters in the longest results.
 constexpr std::wstring_view kSample = L"0123456789";
 
-HFONT FontOfHeight(const FontDescription& font, int height) {
+// The face the font mapper really gives for a family: the family itself where the system
+// has it (or a substitute the system names for it).
+std::wstring RealizedFace(const std::wstring& family) {
+  HFONT probe = CreateFontW(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, family.c_str());
+  HDC dc = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, probe);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(probe);
+  return face;
+}
+
+// Left to itself, the font mapper would answer a missing face with whatever it finds
+// closest, of other metrics; the spec's stand-in has the designed ones.
+std::wstring Face(const FontSpec& font) {
+  std::wstring family = Utf8ToWide(font.family);
+  if (font.fallback.empty() || _wcsicmp(RealizedFace(family).c_str(), family.c_str()) == 0)
+    return family;
+  return Utf8ToWide(font.fallback);
+}
+
+HFONT FontOfHeight(const FontSpec& font, int height) {
   // A negative height asks for the character height, as the design gives it.
   return CreateFontW(-height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, Utf8ToWide(font.family).c_str());
+                     DEFAULT_PITCH | FF_DONTCARE, Face(font).c_str());
 }
 
 int SampleWidth(HDC dc, HFONT font) {
@@ -26,7 +51,7 @@ int SampleWidth(HDC dc, HFONT font) {
 
 }  // namespace
 
-HFONT MakeFont(const FontDescription& font, UINT dpi) {
+HFONT MakeFont(const FontSpec& font, UINT dpi) {
   const int designed = font.pixelHeight;
   int height = designed * static_cast<int>(dpi) / USER_DEFAULT_SCREEN_DPI;
   HFONT made = FontOfHeight(font, height);

@@ -1,7 +1,5 @@
 #include "ui/win32/layout.h"
 
-#include <algorithm>
-
 #include "ui/win32/font.h"
 #include "ui/win32/text.h"
 
@@ -18,25 +16,24 @@ void SetTextMargins(HWND edit, UINT dpi) {
   SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
-// Labels size themselves to their caption and only ever grow, so a face with other
-// metrics than the designed one never cuts a caption off or wraps it.
-SIZE GrownToCaption(HWND label, HFONT font, std::string_view caption, SIZE designed) {
+// The caption's extent in the control's font.
+Size CaptionExtent(HWND control, HFONT font, std::string_view caption) {
   const std::wstring text = Utf8ToWide(caption);
   SIZE needed{};
-  HDC dc = GetDC(label);
+  HDC dc = GetDC(control);
   const HGDIOBJ previous = SelectObject(dc, font);
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &needed);
   SelectObject(dc, previous);
-  ReleaseDC(label, dc);
-  return {std::max(designed.cx, needed.cx), std::max(designed.cy, needed.cy)};
+  ReleaseDC(control, dc);
+  return {needed.cx, needed.cy};
 }
 
 // The font for this resolution, made the first time a control asks for it.
-HFONT FontFor(toolkit::Window& window, const FontDescription* font) {
-  for (const auto& [description, handle] : window.fonts) {
-    if (description == font) return handle;
+HFONT FontFor(toolkit::Window& window, const FontSpec& font) {
+  for (const auto& [made, handle] : window.fonts) {
+    if (made == font) return handle;
   }
-  window.fonts.emplace_back(font, MakeFont(*font, window.dpi));
+  window.fonts.emplace_back(font, MakeFont(font, window.dpi));
   return window.fonts.back().second;
 }
 
@@ -47,31 +44,28 @@ int Scale(int designed, UINT dpi) {
 }
 
 void PlaceControl(toolkit::Window& window, const toolkit::Control& control) {
-  const ControlDescription& d = control.description;
+  const ControlSpec& spec = control.spec;
   const UINT dpi = window.dpi;
-  const HFONT font = FontFor(window, d.font ? d.font : &window.description.font);
+  const HFONT font = FontFor(window, spec.font);
   SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (d.controlClass == ControlClass::Edit) SetTextMargins(control.handle, dpi);
-  SIZE size{Scale(d.width, dpi), Scale(d.height, dpi)};
-  if (d.controlClass == ControlClass::Label) {
-    size = GrownToCaption(control.handle, font, d.caption, size);
-  }
-  SetWindowPos(control.handle, nullptr, Scale(d.left, dpi), Scale(d.top, dpi), size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (control.edit) SetTextMargins(control.handle, dpi);
+  const Size size = spec.Fitted({Scale(spec.width, dpi), Scale(spec.height, dpi)},
+                                CaptionExtent(control.handle, font, spec.caption));
+  SetWindowPos(control.handle, nullptr, Scale(spec.left, dpi), Scale(spec.top, dpi), size.width,
+               size.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Relayout(toolkit::Window& window, UINT dpi) {
   const auto previous = std::exchange(window.fonts, {});
   window.dpi = dpi;
   for (const auto& control : window.controls) PlaceControl(window, *control);
-  for (const auto& [description, handle] : previous) DeleteObject(handle);
+  for (const auto& [font, handle] : previous) DeleteObject(handle);
   InvalidateRect(window.handle, nullptr, TRUE);
 }
 
 void FitClientArea(const toolkit::Window& window) {
   const UINT dpi = window.dpi;
-  RECT frame{0, 0, Scale(window.description.clientWidth, dpi),
-             Scale(window.description.clientHeight, dpi)};
+  RECT frame{0, 0, Scale(window.spec.clientWidth, dpi), Scale(window.spec.clientHeight, dpi)};
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window.handle, GWL_EXSTYLE));
   AdjustWindowRectExForDpi(&frame, kFormStyle, FALSE, exStyle, dpi);
   SetWindowPos(window.handle, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,

@@ -17,23 +17,24 @@ struct Application {};
 
 struct Control {
   HWND handle;
-  const ControlDescription& description;
+  const ControlSpec& spec;
+  bool edit;        // an EDIT control, which has text margins
   TButton* button;  // the button to press for its BN_CLICKED; nullptr for others
 };
 
 struct Window {
-  explicit Window(const FormDescription& form) : description(form) {}
+  explicit Window(const WindowSpec& form) : spec(form) {}
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   ~Window() {
     for (const auto& [font, handle] : fonts) DeleteObject(handle);
   }
 
-  const FormDescription& description;
+  const WindowSpec& spec;
   HWND handle = nullptr;
   // The resolution the controls are laid out for, and the fonts made for it.
   UINT dpi = USER_DEFAULT_SCREEN_DPI;
-  std::vector<std::pair<const FontDescription*, HFONT>> fonts;
+  std::vector<std::pair<FontSpec, HFONT>> fonts;
   // The control that had the focus when the window was last deactivated, to give it back.
   HWND lastFocus = nullptr;
   bool endsEventLoop = false;  // the main window: closing it ends the program's loop

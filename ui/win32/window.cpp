@@ -8,12 +8,11 @@ namespace toolkit {
 
 // The frame's top-left corner at the designed place; the size follows from the client
 // area once the window knows its resolution.
-Window* NewWindow(const FormDescription& description) {
-  auto window = std::make_unique<Window>(description);
-  window->handle =
-      CreateWindowExW(0, MAKEINTATOM(FormWindowClass()), Utf8ToWide(description.caption).c_str(),
-                      kFormStyle, description.left, description.top, 0, 0, nullptr, nullptr,
-                      GetModuleHandleW(nullptr), window.get());
+Window* NewWindow(const WindowSpec& spec) {
+  auto window = std::make_unique<Window>(spec);
+  window->handle = CreateWindowExW(
+      0, MAKEINTATOM(FormWindowClass()), Utf8ToWide(spec.caption).c_str(), kFormStyle, spec.left,
+      spec.top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), window.get());
   if (!window->handle) throw vorn::Exception("The window could not be created");
   window->dpi = GetDpiForWindow(window->handle);
   FitClientArea(*window);
@@ -44,16 +43,10 @@ void ShowWindow(Window& window) {
 }
 
 // The dialog manager tabs through the z-order, so the stops are stacked in their order at
-// the top; the rest stay below them and are no tab stops.
-void SetTabOrder(Window& window, std::span<const Control* const> stops) {
-  for (const auto& control : window.controls) {
-    const LONG_PTR style = GetWindowLongPtrW(control->handle, GWL_STYLE) & ~WS_TABSTOP;
-    SetWindowLongPtrW(control->handle, GWL_STYLE, style);
-  }
+// the top; the rest stay below them.
+void SetTabOrder(Window& /*window*/, std::span<const Control* const> stops) {
   HWND previous = HWND_TOP;
   for (const Control* stop : stops) {
-    SetWindowLongPtrW(stop->handle, GWL_STYLE,
-                      GetWindowLongPtrW(stop->handle, GWL_STYLE) | WS_TABSTOP);
     SetWindowPos(stop->handle, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     previous = stop->handle;
   }
