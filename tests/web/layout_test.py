@@ -20,7 +20,7 @@ from site_server import SiteServer
 PHONES = [(320, 568, 2), (360, 640, 3), (412, 915, 2.625)]
 WORKED_EXAMPLE = {'MoneyToCallEdit': '10', 'WinningsEdit': '30', 'KnownCardsEdit': '5',
                   'OutsEdit': '9'}
-# The definition's own red on its own button face, kept as designed (3.5:1); nothing else.
+# The design's own red on its own button face, kept as designed (3.5:1); nothing else.
 ACCEPTED = {('color-contrast', '#Label6')}
 
 RECTS = ("return Object.fromEntries([...document.querySelectorAll('.client > *')].map((e) => {"
