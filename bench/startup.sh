@@ -9,7 +9,7 @@ runs=${1:-10}
 
 if [ -z "${VORN_STARTUP_INNER:-}" ]; then
   scripts/install-deps.sh bench test
-  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_BENCHMARKS=ON >/dev/null
+  cmake --preset bench >/dev/null
   cmake --build build/bench --target vorn-ev-calculator minimal_window first_paint_probe \
     send_close_request >/dev/null
   VORN_STARTUP_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs"

@@ -3,7 +3,7 @@
 paint and to interactive (the form shown and working) on a first visit, in a new
 browser each run, and the time of one click of the button (the four fields read, both
 results computed and written), over many clicks. Prints each run and the medians.
-Usage: bench/web_startup.py SITE-FOLDER [RUNS]   (scripts/build-web.sh builds the site)"""
+Usage: bench/web_startup.py SITE-FOLDER [RUNS]   (scripts/package-web.sh builds the site)"""
 
 import statistics
 import sys

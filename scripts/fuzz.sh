@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs both libFuzzer targets for a bounded time each, built with clang under
-# AddressSanitizer and UBSan, from the committed seed inputs (installing what is missing).
+# AddressSanitizer and UBSan (the "fuzz" presets), from the committed seed inputs (installing
+# what is missing).
 # A finding fails the run and prints its reproducer (hex and base64) and the fuzzer's report.
 # Usage: scripts/fuzz.sh [SECONDS-EACH]   (default 60)
 set -euo pipefail
@@ -9,12 +10,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
 scripts/install-deps.sh fuzz
+cmake --workflow --preset fuzz  # clang, the sanitizers and the fuzzers, in build/fuzz
 build=build/fuzz
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DVORN_BUILD_FUZZERS=ON -DVORN_BUILD_GUI=OFF -DVORN_BUILD_TESTS=OFF \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all" \
-  >/dev/null
-cmake --build "$build"
 
 for target in text_to_double calculation; do
   work=$(mktemp -d)

@@ -37,7 +37,8 @@ for group in "${@:-build}"; do
     windows-test) wanted+=("${windows_test[@]}") ;;
     web) wanted+=("${web[@]}") ;;
     web-test) wanted+=("${web_test[@]}"); npm_tools=true ;;
-    *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
+    *) echo "install-deps: unknown group '$group'" >&2
+       sed -n '/^# Usage:/,/^# *(default/s/^# //p' "$0" >&2; exit 2 ;;
   esac
 done
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the page (scripts/build-web.sh) and packs its site into
+# Builds the page's site (the "web" configure and "web-site" build presets, installing what
+# is missing) into build/web/site, and packs it into
 # build/web/vorn-ev-calculator-<version>-web.tar.gz: one folder named like the archive
 # (vorn-ev-calculator-<version>-web/) holding the site's files as a static host serves them,
 # so that unpacking it never scatters files; its contents go into the web root.
@@ -13,7 +14,9 @@ cd "$(dirname "$0")/.."
 
 # The site holds only what this build staged (data/web/finish-site.js), so a file that an
 # earlier build left behind never ships, and an existing build folder serves.
-scripts/build-web.sh
+scripts/install-deps.sh web
+cmake --preset web >/dev/null
+cmake --build --preset web-site
 . build/web/identity.sh
 folder=$VORN_EXECUTABLE-$VORN_VERSION-web
 tarball=$PWD/build/web/$folder.tar.gz

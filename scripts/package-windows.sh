@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Windows packages from the Windows build, installing what is missing:
+# Builds the Windows program (the "windows" presets, cross-compiled with MinGW-w64) and its
+# packages, installing what is missing:
+#   build/windows/vorn-ev-calculator.exe                         the program, stripped
 #   build/windows/vorn-ev-calculator-<version>-x64.msi           Windows Installer package
 #   build/windows/vorn-ev-calculator-<version>-windows-x64.zip   portable program
+# The build folder is the one scripts/test-windows.sh tests in: the program tested is the one
+# packaged.
 # The names, version and installer source come from the build's generated identity.
 #
 # Signing: with VORN_SIGN_PFX (a PFX file) and VORN_SIGN_PASSWORD set, the program is signed
@@ -16,11 +20,14 @@ root=$PWD
 . scripts/source-date-epoch.sh
 
 scripts/install-deps.sh windows-package
-scripts/build-windows.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows-program
 
 build=$root/build/windows-release
 . "$build/identity.sh"
 exe=$VORN_EXECUTABLE version=$VORN_VERSION
+mkdir -p build/windows
+x86_64-w64-mingw32-strip -o "build/windows/$exe.exe" "$build/app/$exe.exe"
 # A test build may pose as another version, to check that an upgrade replaces the old one.
 version=${VORN_PACKAGE_VERSION_FOR_TESTS:-$version}
 out=$root/build/windows

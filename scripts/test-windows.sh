@@ -14,7 +14,7 @@ if [ -z "${VORN_UNDER_XVFB:-}" ]; then
   VORN_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-build=build/windows-release  # the "windows" preset's, as scripts/build-windows.sh uses it
+build=build/windows-release  # the "windows" preset's, which scripts/package-windows.sh packages
 # No .NET or browser engine to offer, and no Linux menu entries for what the tests install.
 export WINEPREFIX=$PWD/$build/wine WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -46,13 +46,13 @@ wineserver -k 2>/dev/null || true
 keep_wine_running
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-cmake --preset windows
-cmake --build --preset windows
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -E '^WindowUnderWine$'
+# The "windows" presets: every test but the real program's window (label "program").
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+cmake --workflow --preset windows
 # The window test changes the resolution between runs, and so restarts the server itself.
 wineserver -k
 wineserver -w
-ctest --test-dir "$build" --output-on-failure -R '^WindowUnderWine$'
+ctest --preset windows-program
 # The packages: signed, installed, upgraded and removed in the same prefix.
 keep_wine_running
 tests/windows/package_test.sh
