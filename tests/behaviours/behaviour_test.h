@@ -10,6 +10,7 @@
 
 #include "tests/behaviours/embedded_texts.h"
 #include "tests/behaviours/runner.h"
+#include "ui/form1.h"
 
 // A failure names the behaviour rather than printing its bytes.
 inline void PrintTo(const Behaviour& behaviour, std::ostream* out) {
