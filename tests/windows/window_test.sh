@@ -7,22 +7,16 @@
 # Win32 (place, client size, z-order, accessible names), and the widest results read off
 # the screen's pixels after each field was entered, scrolled to its end and left, with a
 # screenshot of each. Needs DISPLAY (a bare X server) and WINEPREFIX (see test-windows.sh).
-# The worked example comes from tests/worked_example.txt, the fields' tab order and the
-# client area's size from the form description.
+# The worked example comes from tests/worked_example.txt, whose inputs are in their tab
+# order, and the client area's designed size from the expected facts' first line.
 # Usage: window_test.sh PROGRAM.exe WINDOW-PROBE.exe EXPECTED-PROBE.txt SCREENSHOT-DIR
-#          WORKED-EXAMPLE.txt FORM-DESCRIPTION-JSON.exe
+#          WORKED-EXAMPLE.txt
 set -euo pipefail
-program=$1 probe=$2 expected=$3 shots=$4 example=$5 describe=$6
+program=$1 probe=$2 expected=$3 shots=$4 example=$5
 mkdir -p "$shots"
-description=$(wine "$describe" | tr -d '\r')
 read -r client_width client_height < <(
-  sed -n 's/.*"clientWidth": \([0-9]*\), "clientHeight": \([0-9]*\).*/\1 \2/p' <<<"$description")
-# The fields a user types into, in their tab order.
-mapfile -t inputs < <(
-  sed -n 's/.*"name": "\([^"]*\)", "class": "Edit".*"readOnly": false, "tabOrder": \([0-9]*\).*/\2 \1/p' \
-    <<<"$description" | sort -n | cut -d' ' -f2)
-[ "${#inputs[@]}" -eq 4 ] && [ -n "$client_width" ] ||
-  { echo "FAIL: the form description could not be read: $description"; exit 1; }
+  sed -n '1s/.* client \([0-9]*\)x\([0-9]*\) .*/\1 \2/p' "$expected")
+mapfile -t inputs < <(awk '$1 == "input" { print $2 }' "$example")
 worked() { awk -v kind="$1" -v name="$2" '$1 == kind && $2 == name { print $3 }' "$example"; }
 call_ev=$(worked result CallEvEdit) fold_ev=$(worked result FoldEvEdit)
 status_file=$(mktemp)
