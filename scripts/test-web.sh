@@ -33,7 +33,9 @@ fi
 echo "ok   the same bits native and in WebAssembly: $(wc -l <"$work/native") texts and cases"
 
 mkdir -p build/screenshots
-/usr/bin/python3 tests/web/page_test.py build/web/site build/screenshots/page.png
+/usr/bin/python3 tests/web/behaviour_test.py build/web/site build/web-native/tests/form_description_json
+/usr/bin/python3 tests/web/page_test.py build/web/site build/web-native/tests/form_description_json \
+  build/screenshots/page.png
 /usr/bin/python3 tests/web/layout_test.py build/web/site build/web-native/tests/form_description_json \
   tests/web/node_modules/axe-core/axe.min.js build/screenshots
 /usr/bin/python3 tests/web/firefox_test.py build/web/site

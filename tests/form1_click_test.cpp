@@ -9,15 +9,18 @@ namespace {
 
 using Form1Click = FormTest;
 
+// The worked example, then other spellings and edges; where a case gives one of the worked
+// example's results, it is taken from there.
 TEST_F(Form1Click, ComputesFromTheTypedTexts) {
+  const ClickCase example = WorkedExampleClick();
   const std::vector<ClickCase> cases = {
-      {"10", "30", "5", "9", "5.74468085106383", "-8.08510638297872"},
+      example,
       {"", "", "", "", "0", "0"},  // all zero; the fold result is a negative zero
-      {"12,5", "30", "5", "9", "5.74468085106383", "-9.70212765957447"},
+      {"12,5", "30", "5", "9", example.callEv, "-9.70212765957447"},
       {"10", "0", "5", "50", "0", "0.638297872340425"},  // more outs than unseen cards
       {"1", "8", "60", "1", "-1", "-1.125"},             // more known cards than the deck
-      {" 1e1x", "3e1", "5.", ".9E1", "5.74468085106383", "-8.08510638297872"},
-      {"10€", "٣٠", "5", "9", "0", "-8.08510638297872"},  // non-ASCII ends or voids a number
+      {" 1e1x", "3e1", "5.", ".9E1", example.callEv, example.foldEv},
+      {"10€", "٣٠", "5", "9", "0", example.foldEv},  // non-ASCII ends or voids a number
   };
   for (const ClickCase& c : cases) {
     Fill(c.call, c.win, c.known, c.outs);
@@ -31,19 +34,19 @@ TEST_F(Form1Click, ComputesFromTheTypedTexts) {
 
 // A fault leaves every result that was not yet written as it was, is reported once, and
 // the next calculation starts afresh.
+// From the worked example's results, each fault changing only the fields named.
 TEST_F(Form1Click, KeepsEarlierResultsWhenTheArithmeticFaults) {
+  const ClickCase e = WorkedExampleClick();
   const struct {
     ClickCase click;
     std::string report;
   } steps[] = {
-      {{"10", "30", "5", "9", "5.74468085106383", "-8.08510638297872"}, ""},
-      {{"10", "30", "52", "9", "5.74468085106383", "-8.08510638297872"},
-       "Floating point division by zero"},
-      {{"10", "30", "52", "0", "5.74468085106383", "-8.08510638297872"},
-       "Invalid floating point operation"},
+      {e, ""},
+      {{e.call, e.win, "52", e.outs, e.callEv, e.foldEv}, "Floating point division by zero"},
+      {{e.call, e.win, "52", "0", e.callEv, e.foldEv}, "Invalid floating point operation"},
       // Only the fold result overflows: the call result is already shown.
-      {{"1e308", "0", "53", "1", "0", "-8.08510638297872"}, "Floating point overflow"},
-      {{"10", "30", "5", "9", "5.74468085106383", "-8.08510638297872"}, ""},
+      {{"1e308", "0", "53", "1", "0", e.foldEv}, "Floating point overflow"},
+      {e, ""},
   };
   for (const auto& step : steps) {
     reports.clear();

@@ -1,12 +1,9 @@
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include "core/exceptions.h"
 #include "tests/form_fixture.h"
@@ -15,6 +12,8 @@
 
 using namespace vorn;  // the core under test
 
+// What only Qt can tell about the window: places, fonts, palette, accessibility. The
+// behaviours every toolkit shares are in tests/behaviours/window.txt.
 namespace {
 
 using Form1Window = FormTest;
@@ -63,36 +62,8 @@ TEST_F(Form1Window, UsesTheDescribedFontsAndColours) {
   }
 }
 
-TEST_F(Form1Window, StartsWithEmptyFieldsAndReadOnlyResults) {
-  for (QLineEdit* field :
-       {Widget(form->MoneyToCallEdit), Widget(form->WinningsEdit), Widget(form->KnownCardsEdit),
-        Widget(form->OutsEdit), Widget(form->CallEvEdit), Widget(form->FoldEvEdit)}) {
-    EXPECT_TRUE(field->text().isEmpty()) << field->objectName().toStdString();
-  }
-  EXPECT_FALSE(Widget(form->MoneyToCallEdit)->isReadOnly());
-  EXPECT_TRUE(Widget(form->CallEvEdit)->isReadOnly());
-  EXPECT_TRUE(Widget(form->FoldEvEdit)->isReadOnly());
-  QTest::keyClicks(Widget(form->CallEvEdit), "123");
-  QTest::keyClicks(Widget(form->FoldEvEdit), "4");
-  EXPECT_TRUE(Widget(form->CallEvEdit)->text().isEmpty());
-  EXPECT_TRUE(Widget(form->FoldEvEdit)->text().isEmpty());
-}
-
-// The room a line edit gives its text: the frame's contents less the text margins and the
-// two pixels QLineEdit keeps clear on each side.
-int TextRoom(const QLineEdit* field) {
-  QStyleOptionFrame option;
-  option.initFrom(field);
-  option.rect = field->rect();
-  option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
-  const QRect contents =
-      field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
-  return contents.marginsRemoved(field->textMargins()).width() - 2 * 2;
-}
-
 // Digits have one width in the field's font, so the widest shapes with the widest digit
-// bound every text FloatToStr gives. QLineEdit scrolls once a text's width plus one pixel
-// exceeds the room.
+// bound every text FloatToStr gives.
 TEST_F(Form1Window, FitsEveryResultShapeWhole) {
   for (QLineEdit* field : {Widget(form->CallEvEdit), Widget(form->FoldEvEdit)}) {
     const QFontMetrics metrics = field->fontMetrics();
@@ -109,34 +80,10 @@ TEST_F(Form1Window, FitsEveryResultShapeWhole) {
   }
 }
 
-// The longest results of both forms, and others that once lost their minus sign, shown from
-// their first character, also after the user has been in the field and moved to its end.
-TEST_F(Form1Window, ShowsTheLongestResultsFromTheirFirstCharacter) {
-  const struct {
-    QString call, win, known, outs;
-    bool inCallField;
-    QString shown;
-  } cases[] = {
-      {"0.0001", "-1e-300", "5", "9", true, "-1.91489361702128E-301"},
-      {"0.0001", "-1e-300", "5", "9", false, "-0.0000808510638297872"},
-      {"4.9e-324", "0", "0", "0", false, "-4.94065645841247E-324"},
-      {"1", "-1e300", "5", "8", true, "-1.70212765957447E299"},
-  };
-  for (const auto& c : cases) {
-    Fill(c.call, c.win, c.known, c.outs);
-    Click();
-    QLineEdit* field = c.inCallField ? Widget(form->CallEvEdit) : Widget(form->FoldEvEdit);
-    const std::string shown = c.shown.toStdString();
-    ASSERT_EQ(field->text(), c.shown);
-    EXPECT_EQ(field->cursorPosition(), 0) << shown << ": the view follows the cursor";
-    EXPECT_LE(field->fontMetrics().horizontalAdvance(c.shown) + 1, TextRoom(field)) << shown;
-  }
-}
-
-// A text wider than its field scrolls while the cursor is at its end, and shows its start
-// again once the user moves on to another control, in a result and in an input alike; the
-// cursor stays where it was while another window has the focus.
-TEST_F(Form1Window, ShowsAFieldsStartOnceItIsLeft) {
+// The cursor stays where it was while another window has the focus, and a selection is
+// dropped once the user moves on to another control, so that the view returns to the
+// text's start. (That the start shows again is one of tests/behaviours/window.txt's.)
+TEST_F(Form1Window, KeepsTheCursorForAnotherWindowAndDropsTheSelectionForAnotherControl) {
   for (QLineEdit* field : {Widget(form->MoneyToCallEdit), Widget(form->FoldEvEdit)}) {
     const std::string name = field->objectName().toStdString();
     field->setText(QString(60, '7'));
@@ -150,65 +97,6 @@ TEST_F(Form1Window, ShowsAFieldsStartOnceItIsLeft) {
     EXPECT_EQ(field->cursorPosition(), 0) << name;
     EXPECT_FALSE(field->hasSelectedText()) << name;
   }
-}
-
-// From the button, the arrow keys move to the neighbouring tab stop; in a field they move
-// the cursor and leave the focus where it is.
-TEST_F(Form1Window, MovesBetweenControlsWithTheArrowKeysAsInADialog) {
-  NativeWidget(*form)->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(NativeWidget(*form)));
-  const struct {
-    Qt::Key key;
-    QWidget* from;
-    QWidget* to;
-  } moves[] = {
-      {Qt::Key_Down, Widget(form->Button1), Widget(form->MoneyToCallEdit)},
-      {Qt::Key_Right, Widget(form->Button1), Widget(form->MoneyToCallEdit)},
-      {Qt::Key_Up, Widget(form->Button1), Widget(form->FoldEvEdit)},
-      {Qt::Key_Left, Widget(form->Button1), Widget(form->FoldEvEdit)},
-      {Qt::Key_Down, Widget(form->WinningsEdit), Widget(form->WinningsEdit)},
-      {Qt::Key_Left, Widget(form->CallEvEdit), Widget(form->CallEvEdit)},
-  };
-  for (const auto& move : moves) {
-    move.from->setFocus();
-    QTest::keyClick(move.from, move.key);
-    EXPECT_EQ(QApplication::focusWidget(), move.to)
-        << "key " << move.key << " from " << move.from->objectName().toStdString();
-  }
-}
-
-// A paste longer than the limit is cut at it, in every field.
-TEST_F(Form1Window, CutsAPasteAtTheFieldLimit) {
-  QApplication::clipboard()->setText(QString(TEdit::kMaxLength + 100, '1'));
-  for (QLineEdit* field : {Widget(form->MoneyToCallEdit), Widget(form->OutsEdit)}) {
-    EXPECT_EQ(field->maxLength(), TEdit::kMaxLength);
-    field->clear();
-    field->paste();
-    EXPECT_EQ(field->text().size(), TEdit::kMaxLength) << field->objectName().toStdString();
-  }
-}
-
-// The whole calculation works from the keyboard: Tab from the button through the fields in
-// their order and back, type, and press the button with Space or Enter.
-TEST_F(Form1Window, WorksWithTheKeyboardAlone) {
-  NativeWidget(*form)->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(NativeWidget(*form)));
-  Widget(form->Button1)->setFocus();
-  const std::vector<QWidget*> order = {Widget(form->MoneyToCallEdit), Widget(form->WinningsEdit),
-                                       Widget(form->KnownCardsEdit),  Widget(form->OutsEdit),
-                                       Widget(form->CallEvEdit),      Widget(form->FoldEvEdit),
-                                       Widget(form->Button1)};
-  const char* typed[] = {"10", "30", "5", "9"};
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), order[i]) << "stop " << i + 1;
-    if (i < 4) QTest::keyClicks(QApplication::focusWidget(), typed[i]);
-  }
-  QTest::keyClick(Widget(form->Button1), Qt::Key_Space);
-  EXPECT_EQ(Widget(form->CallEvEdit)->text(), "5.74468085106383");
-  Widget(form->CallEvEdit)->clear();
-  QTest::keyClick(Widget(form->Button1), Qt::Key_Return);
-  EXPECT_EQ(Widget(form->CallEvEdit)->text(), "5.74468085106383");
 }
 
 // A description that lacks a control, or has it of another class, must not give a form

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/behaviours/embedded_texts.h"
+#include "tests/behaviours/suite.h"
 #include "tests/qt_widgets.h"
 #include "ui/form1.h"
 
@@ -16,6 +18,17 @@ struct ClickCase {
   QString call, win, known, outs;
   QString callEv, foldEv;
 };
+
+// The worked example of tests/worked_example.txt as one click.
+inline ClickCase WorkedExampleClick() {
+  const WorkedExample example = ParseWorkedExample(kWorkedExampleText);
+  const auto text = [](const std::map<std::string, std::string>& texts, const char* name) {
+    return QString::fromStdString(texts.at(name));
+  };
+  return {text(example.inputs, "MoneyToCallEdit"), text(example.inputs, "WinningsEdit"),
+          text(example.inputs, "KnownCardsEdit"),  text(example.inputs, "OutsEdit"),
+          text(example.results, "CallEvEdit"),     text(example.results, "FoldEvEdit")};
+}
 
 // A fresh, shown calculator window whose error reports are recorded instead of shown.
 class FormTest : public ::testing::Test {

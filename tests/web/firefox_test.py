@@ -14,6 +14,9 @@ import tempfile
 import time
 
 from site_server import SiteServer, free_port, poll
+from suite_files import worked_example
+
+INPUTS, RESULTS = worked_example()
 
 ELEMENT = 'element-6066-11e4-a52e-4f735466cecf'
 ENTER = '\ue007'
@@ -91,13 +94,14 @@ def firefox(profile, port):
 
 
 def fill(browser, texts):
-    for name, text in zip(['MoneyToCallEdit', 'WinningsEdit', 'KnownCardsEdit', 'OutsEdit'], texts):
+    """Each field's text, by name."""
+    for name, text in texts.items():
         browser.type('#' + name, text)
 
 
 def results(browser):
-    return browser.script("return ['CallEvEdit', 'FoldEvEdit'].map("
-                          "(id) => document.getElementById(id).value)")
+    return browser.script('return Object.fromEntries(arguments[0].map('
+                          '(id) => [id, document.getElementById(id).value]))', list(RESULTS))
 
 
 # A field left for another control shows its start; left with the window (the page told
@@ -128,11 +132,10 @@ def main():
         browser.command('WebDriver:Navigate', {'url': server.url})
         check(browser.wait_for("return performance.getEntriesByName('vorn-interactive').length"),
               'the form works')
-        fill(browser, ['10', '30', '5', '9'])
+        fill(browser, INPUTS)
         browser.command('WebDriver:ElementClick', {'id': browser.element('#Button1')})
-        check(results(browser) == ['5.74468085106383', '-8.08510638297872'],
-              f'the worked example: {results(browser)}')
-        fill(browser, ['10', '30', '52', '9'])
+        check(results(browser) == RESULTS, f'the worked example: {results(browser)}')
+        fill(browser, {**INPUTS, 'KnownCardsEdit': '52'})
         browser.command('WebDriver:ElementClick', {'id': browser.element('#Button1')})
         dialogs = browser.script("return document.querySelectorAll('dialog[open]').length")
         check(dialogs == 1, f'a fault opens exactly one dialog ({dialogs})')
@@ -142,8 +145,7 @@ def main():
                         {'id': browser.element('dialog[open] button'), 'text': ENTER})
         check(browser.wait_for("return !document.querySelector('dialog[open]')", 5),
               'Enter closes the dialog')
-        check(results(browser) == ['5.74468085106383', '-8.08510638297872'],
-              'the earlier results stay after the fault')
+        check(results(browser) == RESULTS, 'the earlier results stay after the fault')
         check_leaving_a_field(browser)
         browser.command('WebDriver:DeleteSession')
     finally:

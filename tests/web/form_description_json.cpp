@@ -1,5 +1,6 @@
 // Prints the calculator's form description as JSON, so that the browser tests take the
-// captions, places and orders from the one description rather than a copy of their own.
+// captions, places and orders from the one description rather than a copy of their own,
+// and the fields' length limit.
 // The texts are plain ASCII with no quote or backslash, so they need no escaping.
 
 #include <cstdio>
@@ -28,9 +29,11 @@ void PrintControl(const ControlDescription& c, const char* separator) {
 
 int main() {
   const FormDescription& form = kForm1Description;
-  std::printf("{\n  \"caption\": \"%.*s\", \"clientWidth\": %d, \"clientHeight\": %d,\n",
-              static_cast<int>(form.caption.size()), form.caption.data(), form.clientWidth,
-              form.clientHeight);
+  std::printf(
+      "{\n  \"caption\": \"%.*s\", \"clientWidth\": %d, \"clientHeight\": %d, "
+      "\"maxLength\": %d,\n",
+      static_cast<int>(form.caption.size()), form.caption.data(), form.clientWidth,
+      form.clientHeight, TEdit::kMaxLength);
   std::printf("  \"controls\": [\n");
   for (std::size_t i = 0; i < form.controls.size(); ++i)
     PrintControl(form.controls[i], i + 1 < form.controls.size() ? "," : "");

@@ -16,6 +16,7 @@ from selenium.webdriver.common.by import By
 
 from chromium import browser, check, started, verdict, wait_for
 from site_server import SiteServer
+from suite_files import worked_example
 
 PROGRAM = re.compile(r'vorn-ev-calculator\.[0-9a-f]+\.(?:js|wasm)')
 
@@ -44,11 +45,12 @@ def visit(driver, url):
         return None, False
     loaded = driver.execute_script("return performance.getEntriesByType('resource')"
                                    '.map((r) => r.name.split("/").pop())')
-    for name, text in zip(['MoneyToCallEdit', 'WinningsEdit', 'KnownCardsEdit', 'OutsEdit'],
-                          ['10', '30', '5', '9']):
+    inputs, results = worked_example()
+    for name, text in inputs.items():
         driver.find_element(By.ID, name).send_keys(text)
     driver.find_element(By.ID, 'Button1').click()
-    computed = driver.find_element(By.ID, 'CallEvEdit').get_attribute('value') == '5.74468085106383'
+    computed = all(driver.find_element(By.ID, name).get_attribute('value') == text
+                   for name, text in results.items())
     return sorted(name for name in loaded if PROGRAM.fullmatch(name)), computed
 
 

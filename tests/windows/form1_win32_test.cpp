@@ -1,12 +1,12 @@
 // The calculator window on Win32, in this process: what only the native controls can tell
-// (fonts, formatting rectangles, colours, limits, focus), at every resolution a Windows
-// user is offered, by the same change of resolution a move between screens makes.
+// (fonts, formatting rectangles, colours), at every resolution a Windows user is offered,
+// by the same change of resolution a move between screens makes. The behaviours every
+// toolkit shares are in tests/behaviours/window.txt.
 
 #include <windows.h>
 // after windows.h, which it needs
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -195,44 +195,6 @@ TEST_F(Form1Win32, ShowsTheLongestResultsFromTheirFirstCharacter) {
   }
 }
 
-// A text wider than its field scrolls while the caret is at its end, and shows its start
-// again once the user moves on to another control, in a result and in an input alike.
-TEST_F(Form1Win32, ShowsAFieldsStartOnceItIsLeft) {
-  for (TEdit* edit : {form->MoneyToCallEdit, form->FoldEvEdit}) {
-    edit->SetText(std::string(60, '7'));
-    HWND field = NativeWindow(*edit);
-    SetFocus(field);
-    Press(VK_END);
-    ASSERT_GT(FirstVisibleCharacter(field), 0) << edit->Description().name;
-    SendMessageW(field, EM_SETSEL, 10, 50);  // a selection made with mouse or keyboard
-    SetFocus(NativeWindow(*form->Button1));
-    EXPECT_EQ(FirstVisibleCharacter(field), 0) << edit->Description().name;
-  }
-}
-
-// From the button, the arrow keys move to the neighbouring tab stop; in a field they move
-// the caret and leave the focus where it is.
-TEST_F(Form1Win32, MovesBetweenControlsWithTheArrowKeysAsInADialog) {
-  const struct {
-    UINT key;
-    const TControl* from;
-    const TControl* to;
-  } moves[] = {
-      {VK_DOWN, form->Button1, form->MoneyToCallEdit},
-      {VK_RIGHT, form->Button1, form->MoneyToCallEdit},
-      {VK_UP, form->Button1, form->FoldEvEdit},
-      {VK_LEFT, form->Button1, form->FoldEvEdit},
-      {VK_DOWN, form->WinningsEdit, form->WinningsEdit},
-      {VK_LEFT, form->CallEvEdit, form->CallEvEdit},
-  };
-  for (const auto& move : moves) {
-    SetFocus(NativeWindow(*move.from));
-    Press(move.key);
-    EXPECT_EQ(GetFocus(), NativeWindow(*move.to))
-        << "key " << move.key << " from " << move.from->Description().name;
-  }
-}
-
 // A result is painted as any field is, not greyed as the system paints read-only edits.
 TEST_F(Form1Win32, PaintsTheResultsInTheFieldColours) {
   for (const TEdit* result : {form->CallEvEdit, form->FoldEvEdit}) {
@@ -244,25 +206,6 @@ TEST_F(Form1Win32, PaintsTheResultsInTheFieldColours) {
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
     ReleaseDC(NativeWindow(*result), dc);
-  }
-}
-
-// A paste longer than the limit is cut at it, in every field.
-TEST_F(Form1Win32, CutsAPasteAtTheFieldLimit) {
-  const std::wstring pasted(TEdit::kMaxLength + 100, L'1');
-  ASSERT_TRUE(OpenClipboard(NativeWindow(*form)));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
-  std::copy_n(pasted.c_str(), pasted.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
-  for (const TEdit* edit : {form->MoneyToCallEdit, form->OutsEdit}) {
-    EXPECT_EQ(SendMessageW(NativeWindow(*edit), EM_GETLIMITTEXT, 0, 0), TEdit::kMaxLength);
-    SetFocus(NativeWindow(*edit));
-    SendMessageW(NativeWindow(*edit), WM_PASTE, 0, 0);
-    EXPECT_EQ(GetWindowTextLengthW(NativeWindow(*edit)), TEdit::kMaxLength)
-        << edit->Description().name;
   }
 }
 

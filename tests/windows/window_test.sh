@@ -7,10 +7,18 @@
 # Win32 (place, client size, z-order, accessible names), and the widest results read off
 # the screen's pixels after each field was entered, scrolled to its end and left, with a
 # screenshot of each. Needs DISPLAY (a bare X server) and WINEPREFIX (see test-windows.sh).
+# The worked example comes from tests/worked_example.txt, whose inputs are in their tab
+# order, and the client area's designed size from the expected facts' first line.
 # Usage: window_test.sh PROGRAM.exe WINDOW-PROBE.exe EXPECTED-PROBE.txt SCREENSHOT-DIR
+#          WORKED-EXAMPLE.txt
 set -euo pipefail
-program=$1 probe=$2 expected=$3 shots=$4
+program=$1 probe=$2 expected=$3 shots=$4 example=$5
 mkdir -p "$shots"
+read -r client_width client_height < <(
+  sed -n '1s/.* client \([0-9]*\)x\([0-9]*\) .*/\1 \2/p' "$expected")
+mapfile -t inputs < <(awk '$1 == "input" { print $2 }' "$example")
+worked() { awk -v kind="$1" -v name="$2" '$1 == kind && $2 == name { print $3 }' "$example"; }
+call_ev=$(worked result CallEvEdit) fold_ev=$(worked result FoldEvEdit)
 status_file=$(mktemp)
 work=$(mktemp -d)
 trap 'rm -rf "$status_file" "$work"; wineserver -k 2>/dev/null || true' EXIT
@@ -57,13 +65,13 @@ expect_results() {
 
 start
 # The focus starts on the button; Tab leads through the fields in the designed order.
-for text in 10 30 5 9; do
+for name in "${inputs[@]}"; do
   xdotool key Tab
-  xdotool type --delay 20 -- "$text"
+  xdotool type --delay 20 -- "$(worked input "$name")"
 done
 xdotool key Tab Tab Tab space
 sleep 0.5
-expect_results 5.74468085106383 -8.08510638297872 "worked example"
+expect_results "$call_ev" "$fold_ev" "worked example"
 import -window "$window" "$shots/window-96dpi.png"
 
 # 52 known cards leave no card to draw: one report, and the results stay as they were.
@@ -76,11 +84,11 @@ xdotool key Return
 sleep 0.5
 [ "$(windows_named)" -eq 1 ] || { echo "FAIL: the report did not close with Enter"; exit 1; }
 xdotool windowfocus --sync "$window"
-expect_results 5.74468085106383 -8.08510638297872 "after the fault"
+expect_results "$call_ev" "$fold_ev" "after the fault"
 
 # From the button, the arrow keys lead to the neighbouring fields, as in a dialog.
 xdotool key Up
-[ "$(copied)" = -8.08510638297872 ] || { echo "FAIL: Up from the button does not reach the fold result"; exit 1; }
+[ "$(copied)" = "$fold_ev" ] || { echo "FAIL: Up from the button does not reach the fold result"; exit 1; }
 xdotool key Tab Down
 xdotool type -- 7
 xdotool key Tab Tab Tab Tab Tab Tab Tab
@@ -118,8 +126,8 @@ for dpi in 96 120 144 168 192 216; do
   set_dpi "$dpi"
   start
   facts=$(wine "$probe" | tr -d '\r')
-  want=$(awk -v d="$dpi" 'NR == 1 {
-           printf "frame 0,0 client %dx%d dpi %d\n", int(375 * d / 96 + 0.5), int(342 * d / 96 + 0.5), d
+  want=$(awk -v d="$dpi" -v w="$client_width" -v h="$client_height" 'NR == 1 {
+           printf "frame 0,0 client %dx%d dpi %d\n", int(w * d / 96 + 0.5), int(h * d / 96 + 0.5), d
            next } { print }' "$expected")
   if [ "$facts" != "$want" ]; then
     echo "FAIL at $dpi dpi:"

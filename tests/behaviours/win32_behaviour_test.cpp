@@ -1,0 +1,174 @@
+// The window's behaviours (tests/behaviours/window.txt) on Win32, driven by messages to
+// the native controls, with the keys handled as the program's message loop handles them.
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+
+#include "tests/behaviours/behaviour_test.h"
+#include "ui/form1.h"
+#include "ui/win32/dialog_keys.h"
+#include "ui/win32/native_access.h"
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+  return std::wstring(text.begin(), text.end());  // the suite's texts are ASCII
+}
+
+int TextWidth(HWND field, const std::wstring& text) {
+  HDC dc = GetDC(field);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(field, dc);
+  return size.cx;
+}
+
+int CharacterLeft(HWND field, int index) {
+  return static_cast<short>(LOWORD(SendMessageW(field, EM_POSFROMCHAR, index, 0)));
+}
+
+void PutOnClipboard(HWND owner, const std::wstring& text) {
+  if (!OpenClipboard(owner)) throw std::runtime_error("the clipboard would not open");
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+class Win32Driver : public WindowDriver {
+ public:
+  explicit Win32Driver(TForm1& form, std::vector<std::string>& reports)
+      : form_(form), reports_(reports) {}
+
+  void Focus(const std::string& name) override { SetFocus(Window(name)); }
+
+  // A key's press and release as the message loop gets them, then what they posted.
+  void Press(Key key) override {
+    static constexpr UINT kKeys[] = {VK_TAB,   VK_SPACE, VK_RETURN, VK_LEFT,
+                                     VK_RIGHT, VK_UP,    VK_DOWN,   VK_END};
+    const UINT code = kKeys[static_cast<int>(key)];
+    Deliver({GetFocus(), WM_KEYDOWN, code, 1, 0, {}});
+    Deliver({GetFocus(), WM_KEYUP, code, static_cast<LPARAM>(0xC0000001), 0, {}});
+    for (MSG posted; PeekMessageW(&posted, nullptr, 0, 0, PM_REMOVE);) Deliver(posted);
+  }
+
+  void Type(const std::string& name, const std::string& text) override {
+    HWND field = Window(name);
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    for (const char c : text) SendMessageW(field, WM_CHAR, static_cast<WPARAM>(c), 1);
+  }
+
+  void SetText(const std::string& name, const std::string& text) override {
+    dynamic_cast<TEdit&>(Control(name)).SetText(text);
+  }
+
+  void Paste(const std::string& name, const std::string& text) override {
+    HWND field = Window(name);
+    PutOnClipboard(NativeWindow(form_), Wide(text));
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    SendMessageW(field, WM_PASTE, 0, 0);
+  }
+
+  void Select(const std::string& name, int from, int to) override {
+    SendMessageW(Window(name), EM_SETSEL, from, to);
+  }
+
+  void Click(const std::string& name) override { SendMessageW(Window(name), BM_CLICK, 0, 0); }
+
+  std::string Focused() override {
+    HWND focus = GetFocus();
+    for (const auto& control : form_.Controls())
+      if (NativeWindow(*control) == focus) return std::string(control->Description().name);
+    return "";
+  }
+
+  std::string Text(const std::string& name) override {
+    HWND window = Window(name);
+    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return std::string(text.begin(), text.end());
+  }
+
+  std::pair<int, int> Selection(const std::string& name) override {
+    DWORD from = 0, to = 0;
+    SendMessageW(Window(name), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                 reinterpret_cast<LPARAM>(&to));
+    return {static_cast<int>(from), static_cast<int>(to)};
+  }
+
+  // The first and the last character inside the field's formatting rectangle.
+  TextView View(const std::string& name) override {
+    HWND field = Window(name);
+    const std::wstring text = Wide(Text(name));
+    if (text.empty()) return {true, true};
+    RECT room{};
+    SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    const int last = static_cast<int>(text.size()) - 1;
+    const int end = CharacterLeft(field, last) + TextWidth(field, text.substr(last));
+    const bool firstVisible = SendMessageW(field, EM_GETFIRSTVISIBLELINE, 0, 0) == 0;
+    return {firstVisible && CharacterLeft(field, 0) >= room.left, end <= room.right};
+  }
+
+  int TakeReports() override {
+    const int count = static_cast<int>(reports_.size());
+    reports_.clear();
+    return count;
+  }
+
+ private:
+  void Deliver(MSG message) {
+    if (HandleDialogKey(NativeWindow(form_), message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+
+  TControl& Control(const std::string& name) {
+    for (const auto& control : form_.Controls())
+      if (control->Description().name == name) return *control;
+    throw std::runtime_error("no control " + name);
+  }
+  HWND Window(const std::string& name) { return NativeWindow(Control(name)); }
+
+  TForm1& form_;
+  std::vector<std::string>& reports_;
+};
+
+// A fresh, shown calculator window whose error reports are recorded instead of shown.
+class Win32Window : public testing::TestWithParam<Behaviour> {
+ protected:
+  void SetUp() override {
+    Application->SetReporter([this](const std::string& message) { reports_.push_back(message); });
+    form_ = std::make_unique<TForm1>(nullptr);
+    form_->Show();
+    driver_ = std::make_unique<Win32Driver>(*form_, reports_);
+  }
+  void TearDown() override { Application->SetReporter(nullptr); }
+
+  WindowDriver& Driver() { return *driver_; }
+
+ private:
+  std::vector<std::string> reports_;
+  std::unique_ptr<TForm1> form_;
+  std::unique_ptr<Win32Driver> driver_;
+};
+
+INSTANTIATE_BEHAVIOURS(Win32Window);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  TApplication application(argc, argv);
+  application.Initialize();
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,190 @@
+#!/usr/bin/python3
+"""The window's behaviours (tests/behaviours/window.txt), the same suite the Qt and Win32
+programs run, on the page in headless Chromium: each behaviour on a fresh visit, driven
+by keys, clicks and pastes as a user does. Error reports are the open dialogs, which
+Enter closes. Expected values come from the form description and the worked example.
+Usage: behaviour_test.py SITE-FOLDER FORM-DESCRIPTION-TOOL"""
+
+import sys
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+from chromium import browser, check, form_description, started, verdict, wait_for
+from site_server import SiteServer, poll
+from suite_files import behaviours, expand_count, expand_text, worked_example
+
+KEYS = {'Tab': Keys.TAB, 'Space': Keys.SPACE, 'Enter': Keys.ENTER, 'Left': Keys.ARROW_LEFT,
+        'Right': Keys.ARROW_RIGHT, 'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN,
+        'End': Keys.END}
+VIEW = ('const e = document.getElementById(arguments[0]);'
+        'return [e.scrollLeft == 0, e.scrollLeft + e.clientWidth >= e.scrollWidth]')
+
+
+class Page:
+    """The driver: the form's controls on the page, by name."""
+
+    def __init__(self, driver):
+        self.driver = driver
+
+    def script(self, source, *args):
+        return self.driver.execute_script(source, *args)
+
+    def keys(self, text):
+        ActionChains(self.driver).send_keys(text).perform()
+
+    def focus(self, name):
+        self.script('document.getElementById(arguments[0]).focus()', name)
+
+    # Tab past the last stop leaves the page for the browser's own controls, as it leaves
+    # any page, where the desktop's window wraps; the next Tab comes back in at the first
+    # stop. The browser's controls count as no stop here.
+    def press(self, key):
+        self.keys(KEYS[key])
+        if key == 'Tab' and not self.focused():
+            self.keys(KEYS[key])
+
+    def type(self, name, text):
+        self.script('const e = document.getElementById(arguments[0]); e.focus(); e.select()', name)
+        self.keys(text)
+
+    def set_text(self, name, text):
+        self.script('document.getElementById(arguments[0]).value = arguments[1]', name, text)
+
+    def paste(self, name, text):
+        self.script('const e = document.getElementById(arguments[0]); e.focus(); e.select()', name)
+        self.driver.execute_cdp_cmd('Input.insertText', {'text': text})
+
+    def select(self, name, start, end):
+        self.script('document.getElementById(arguments[0]).setSelectionRange(arguments[1],'
+                    ' arguments[2])', name, start, end)
+
+    def click(self, name):
+        self.driver.find_element(By.ID, name).click()
+
+    def focused(self):
+        return self.script('return document.activeElement.id')
+
+    def text(self, name):
+        return self.script('return document.getElementById(arguments[0]).value', name)
+
+    def selection(self, name):
+        return self.script('const e = document.getElementById(arguments[0]);'
+                           'return [e.selectionStart, e.selectionEnd]', name)
+
+    def view(self, name):
+        return self.script(VIEW, name)
+
+    def take_reports(self):
+        """The open dialogs, each then closed with Enter."""
+        count = self.script("return document.querySelectorAll('dialog[open]').length")
+        for _ in range(count):
+            self.keys(Keys.ENTER)
+        closed = wait_for(self.driver, "return !document.querySelector('dialog[open]')", 5)
+        return count if closed else f'{count}, not closed by Enter'
+
+
+class Run:
+    """One behaviour's steps on a page, each failure naming the step's line."""
+
+    def __init__(self, page, form, example):
+        self.page, self.example = page, example
+        self.form, self.limit = form, form['maxLength']
+        stops = sorted((c for c in form['controls'] if c['tabOrder'] >= 0),
+                       key=lambda c: c['tabOrder'])
+        self.stops = [c['name'] for c in stops]
+
+    def name(self, written):
+        """A control's name, or its neighbouring stop's for next:NAME and previous:NAME."""
+        direction, _, name = written.rpartition(':')
+        if not direction:
+            return name
+        at = self.stops.index(name) + (1 if direction == 'next' else -1)
+        return self.stops[at % len(self.stops)]
+
+    def expect(self, what, got, expected):
+        check(got == expected, f'{self.where}: {what} is {got!r}, expected {expected!r}')
+
+    def do(self, line, verb, args, behaviour):
+        self.where = f'{behaviour} (window.txt:{line} {verb} {" ".join(a[:40] for a in args)})'
+        n = [self.name(a) for a in args[:1]]
+        page = self.page
+        steps = {
+            'focus': lambda: page.focus(n[0]),
+            'key': lambda: page.press(args[0]),
+            'type': lambda: page.type(n[0], expand_text(args[1])),
+            'set-text': lambda: page.set_text(n[0], expand_text(args[1])),
+            'paste': lambda: page.paste(n[0], '1' * expand_count(args[1], self.limit)),
+            'select': lambda: page.select(n[0], *(expand_count(a, self.limit) for a in args[1:])),
+            'click': lambda: page.click(n[0]),
+            'type-worked-example': lambda: [page.type(k, v) for k, v in self.example[0].items()],
+            'expect-worked-example': lambda: [self.expect(f'{k}\'s text', page.text(k), v)
+                                              for k, v in self.example[1].items()],
+            'expect-focus': lambda: self.expect('the focus', page.focused(), n[0]),
+            'expect-text': lambda: self.expect(f'{n[0]}\'s text', page.text(n[0]),
+                                               expand_text(args[1]) if len(args) > 1 else ''),
+            'expect-selection': lambda: self.expect_selection(n[0], args[1:]),
+            'expect-length': lambda: self.expect(f'{n[0]}\'s length', len(page.text(n[0])),
+                                                 expand_count(args[1], self.limit)),
+            'expect-reports': lambda: self.expect('the reports', page.take_reports(),
+                                                  int(args[0])),
+            'expect-whole': lambda: self.expect_view(n[0], [True, True]),
+            'expect-start-shown': lambda: self.expect_view(n[0], [True], 0),
+            'expect-start-hidden': lambda: self.expect_view(n[0], [False], 0),
+            'expect-tab-cycle': self.expect_tab_cycle,
+            'expect-editable-as-described': self.expect_editable_as_described,
+        }
+        steps[verb]()
+
+    def expect_selection(self, name, written):
+        end = len(self.page.text(name))
+        self.expect(f'the selection in {name}', self.page.selection(name),
+                    [expand_count(w, self.limit, end) for w in written])
+
+    # The page scrolls a field in its next frame.
+    def expect_view(self, name, expected, ends=slice(None)):
+        if isinstance(ends, int):
+            ends = slice(ends, ends + 1)
+        poll(lambda: self.page.view(name)[ends] == expected, 2)
+        self.expect(f'which ends of {name}\'s text are in view', self.page.view(name)[ends],
+                    expected)
+
+    # From the focused control around the stops and back to it.
+    def expect_tab_cycle(self):
+        at = self.stops.index(self.page.focused())
+        visited = []
+        for _ in self.stops:
+            self.page.press('Tab')
+            visited.append(self.page.focused())
+        self.expect('the stops Tab visits', visited, (self.stops[at + 1:] + self.stops[:at + 1]))
+
+    def expect_editable_as_described(self):
+        for c in self.form['controls']:
+            if c['class'] == 'Edit':
+                before = self.page.text(c['name'])
+                self.page.type(c['name'], '7')
+                self.expect(f"{c['name']}'s text after typing 7", self.page.text(c['name']),
+                            before if c['readOnly'] else '7')
+
+
+def main():
+    site, tool = sys.argv[1:3]
+    form, example = form_description(tool), worked_example()
+    server = SiteServer(site).start()
+    driver = browser(size=(1280, 800))
+    try:
+        for name, steps in behaviours():
+            driver.get(server.url)
+            check(started(driver), f'{name}: the form works')
+            run = Run(Page(driver), form, example)
+            for line, verb, args in steps:
+                run.do(line, verb, args, name)
+    finally:
+        driver.quit()
+        server.stop()
+    return verdict()
+
+
+if __name__ == '__main__':
+    sys.exit(main())
