@@ -8,30 +8,12 @@
 #include <stdexcept>
 
 #include "tests/behaviours/behaviour_test.h"
+#include "tests/windows/field_text.h"
 #include "ui/form1.h"
 #include "ui/win32/dialog_keys.h"
 #include "ui/win32/native_access.h"
 
 namespace {
-
-std::wstring Wide(const std::string& text) {
-  return std::wstring(text.begin(), text.end());  // the suite's texts are ASCII
-}
-
-int TextWidth(HWND field, const std::wstring& text) {
-  HDC dc = GetDC(field);
-  const HGDIOBJ previous =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, previous);
-  ReleaseDC(field, dc);
-  return size.cx;
-}
-
-int CharacterLeft(HWND field, int index) {
-  return static_cast<short>(LOWORD(SendMessageW(field, EM_POSFROMCHAR, index, 0)));
-}
 
 void PutOnClipboard(HWND owner, const std::wstring& text) {
   if (!OpenClipboard(owner)) throw std::runtime_error("the clipboard would not open");

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "tests/widest_results.h"
+#include "tests/windows/field_text.h"
 #include "ui/form1.h"
 #include "ui/win32/dialog_keys.h"
 #include "ui/win32/native_access.h"
@@ -22,22 +23,6 @@ constexpr UINT kDpis[] = {96, 108, 120, 132, 144, 168, 192, 204, 216, 240, 288};
 
 int Scale(int designed, UINT dpi) {
   return MulDiv(designed, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-}
-
-std::wstring Wide(const std::string& text) {
-  return std::wstring(text.begin(), text.end());  // the results are ASCII
-}
-
-// The text's width in the field's own font.
-int TextWidth(HWND field, const std::wstring& text) {
-  HDC dc = GetDC(field);
-  const HGDIOBJ previous =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, previous);
-  ReleaseDC(field, dc);
-  return size.cx;
 }
 
 char WidestDigit(HWND field) {
@@ -57,10 +42,6 @@ RECT FormattingRect(HWND field) {
 
 int FirstVisibleCharacter(HWND field) {
   return static_cast<int>(SendMessageW(field, EM_GETFIRSTVISIBLELINE, 0, 0));
-}
-
-int CharacterLeft(HWND field, int index) {
-  return static_cast<short>(LOWORD(SendMessageW(field, EM_POSFROMCHAR, index, 0)));
 }
 
 class Form1Win32 : public ::testing::Test {
