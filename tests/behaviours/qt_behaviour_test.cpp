@@ -81,9 +81,7 @@ class QtDriver : public WindowDriver {
 
  private:
   TControl& Control(const std::string& name) {
-    for (const auto& control : form_.Controls())
-      if (control->Description().name == name) return *control;
-    throw std::runtime_error("no control " + name);
+    return *form_.FindControl<TControl>(name);  // throws for a name the form lacks
   }
   QWidget* Widget(const std::string& name) { return NativeWidget(Control(name)); }
   QLineEdit* Field(const std::string& name) { return qobject_cast<QLineEdit*>(Widget(name)); }

@@ -115,9 +115,7 @@ class Win32Driver : public WindowDriver {
   }
 
   TControl& Control(const std::string& name) {
-    for (const auto& control : form_.Controls())
-      if (control->Description().name == name) return *control;
-    throw std::runtime_error("no control " + name);
+    return *form_.FindControl<TControl>(name);  // throws for a name the form lacks
   }
   HWND Window(const std::string& name) { return NativeWindow(Control(name)); }
 
