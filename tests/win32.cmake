@@ -15,6 +15,7 @@ configure_file(windows/test_manifest.rc.in ${CMAKE_CURRENT_BINARY_DIR}/test_mani
 add_executable(win32_window_tests
   windows/field_text.h
   windows/form1_win32_test.cpp
+  windows/win32_test_main.cpp
   widest_results.cpp widest_results.h
   ${CMAKE_CURRENT_BINARY_DIR}/test_manifest.rc
 )
@@ -25,6 +26,7 @@ gtest_discover_tests(win32_window_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS w
 add_executable(win32_behaviour_tests
   behaviours/win32_behaviour_test.cpp
   ${behaviour_sources}
+  windows/win32_test_main.cpp
   ${CMAKE_CURRENT_BINARY_DIR}/test_manifest.rc
 )
 target_link_libraries(win32_behaviour_tests PRIVATE evui GTest::gtest)

@@ -145,10 +145,3 @@ class Win32Window : public testing::TestWithParam<Behaviour> {
 INSTANTIATE_BEHAVIOURS(Win32Window);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  TApplication application(argc, argv);
-  application.Initialize();
-  return RUN_ALL_TESTS();
-}

@@ -191,10 +191,3 @@ TEST_F(Form1Win32, PaintsTheResultsInTheFieldColours) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  TApplication application(argc, argv);
-  application.Initialize();
-  return RUN_ALL_TESTS();
-}
