@@ -13,9 +13,9 @@ std::vector<std::string> Names(std::span<const toolkit::Control* const> controls
   return names;
 }
 
-toolkit::Control* Add(toolkit::Window& window, const ControlSpec& spec, const char* kind) {
+toolkit::Control* Add(toolkit::Window& window, const ControlPlan& plan, const char* kind) {
   window.controls.push_back(std::make_unique<toolkit::Control>(toolkit::Control{
-      std::string(spec.name), kind, std::string(spec.caption), "", &spec, nullptr}));
+      std::string(plan.name), kind, std::string(plan.caption), "", &plan, nullptr}));
   return window.controls.back().get();
 }
 
@@ -49,8 +49,8 @@ void ShowErrorMessage(Application& application, Window* owner, const std::string
   application.errors.push_back((owner ? owner->caption + ": " : "") + message);
 }
 
-Window* NewWindow(const WindowSpec& spec) {
-  return new Window{std::string(spec.caption), false, false, {}, {}, {}};
+Window* NewWindow(const WindowPlan& plan) {
+  return new Window{std::string(plan.caption), false, false, {}, {}, {}};
 }
 
 void Delete(Window* window) {
@@ -77,16 +77,16 @@ void SetReadingOrder(Window& window, std::span<const Control* const> order) {
   window.readingOrder = Names(order);
 }
 
-Control* NewLabel(Window& window, const ControlSpec& spec) {
-  return Add(window, spec, "label");
+Control* NewLabel(Window& window, const ControlPlan& plan) {
+  return Add(window, plan, "label");
 }
 
-Control* NewEdit(Window& window, const ControlSpec& spec) {
-  return Add(window, spec, "edit");
+Control* NewEdit(Window& window, const ControlPlan& plan) {
+  return Add(window, plan, "edit");
 }
 
-Control* NewButton(Window& window, const ControlSpec& spec, TButton& button) {
-  Control* control = Add(window, spec, "button");
+Control* NewButton(Window& window, const ControlPlan& plan, TButton& button) {
+  Control* control = Add(window, plan, "button");
   control->button = &button;
   return control;
 }

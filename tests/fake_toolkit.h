@@ -18,7 +18,7 @@ struct Application {
 
 struct Control {
   std::string name, kind, text, accessibleName;
-  const ControlSpec* spec;
+  const ControlPlan* plan;
   TButton* button = nullptr;
 };
 

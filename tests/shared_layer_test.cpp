@@ -101,9 +101,9 @@ TEST_F(SharedLayer, TellsEachKindOfControlItsRules) {
       {form.Button1, true, false, false, false, true, 0, FaceColour::Button},
   };
   for (const Case& c : cases) {
-    const ControlSpec& told = *c.control->Native()->spec;
+    const ControlPlan& told = *c.control->Native()->plan;
     const std::string name(told.name);
-    EXPECT_EQ(&told, &c.control->Spec()) << name;
+    EXPECT_EQ(&told, &c.control->Plan()) << name;
     EXPECT_EQ(told.tabStop, c.tabStop) << name;
     EXPECT_EQ(told.readOnly, c.readOnly) << name;
     EXPECT_EQ(told.growsToCaption, c.grows) << name;
@@ -118,11 +118,11 @@ TEST_F(SharedLayer, TellsEachKindOfControlItsRules) {
 // control without a font of its own takes the form's.
 TEST_F(SharedLayer, NamesTheFaceThatStandsInForEachDesignedOne) {
   TForm1 form(nullptr);
-  EXPECT_EQ(form.Spec().font.family, "Tahoma");
-  EXPECT_EQ(form.Spec().font.fallback, "Liberation Sans");
-  EXPECT_EQ(form.Button1->Spec().font, form.Spec().font);
-  EXPECT_EQ(form.Label1->Spec().font.family, "Arial");
-  EXPECT_EQ(form.Label1->Spec().font.fallback, "Liberation Sans");
+  EXPECT_EQ(form.Plan().font.family, "Tahoma");
+  EXPECT_EQ(form.Plan().font.fallback, "Liberation Sans");
+  EXPECT_EQ(form.Button1->Plan().font, form.Plan().font);
+  EXPECT_EQ(form.Label1->Plan().font.family, "Arial");
+  EXPECT_EQ(form.Label1->Plan().font.fallback, "Liberation Sans");
   EXPECT_EQ(FallbackFamily("Courier New"), "");
 }
 
@@ -130,8 +130,8 @@ TEST_F(SharedLayer, NamesTheFaceThatStandsInForEachDesignedOne) {
 // never changes its size for its text.
 TEST_F(SharedLayer, GrowsACaptionOnlyPastTheDesignedSize) {
   TForm1 form(nullptr);
-  const ControlSpec& label = form.Label1->Spec();
-  const ControlSpec& field = form.OutsEdit->Spec();
+  const ControlPlan& label = form.Label1->Plan();
+  const ControlPlan& field = form.OutsEdit->Plan();
   const struct {
     Size needs, label, field;
   } cases[] = {

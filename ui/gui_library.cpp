@@ -21,18 +21,18 @@ void TControl::SetText(const std::string& text) {
 }
 
 TControl::TControl(const ControlDescription& description, const TForm& form)
-    : description_(description), spec_(ResolveControl(description, form.Description())) {}
+    : description_(description), plan_(ResolveControl(description, form.Description())) {}
 
 TLabel::TLabel(const ControlDescription& description, TForm& form) : TControl(description, form) {
-  SetNative(toolkit::NewLabel(*form.Native(), Spec()));
+  SetNative(toolkit::NewLabel(*form.Native(), Plan()));
 }
 
 TEdit::TEdit(const ControlDescription& description, TForm& form) : TControl(description, form) {
-  SetNative(toolkit::NewEdit(*form.Native(), Spec()));
+  SetNative(toolkit::NewEdit(*form.Native(), Plan()));
 }
 
 TButton::TButton(const ControlDescription& description, TForm& form) : TControl(description, form) {
-  SetNative(toolkit::NewButton(*form.Native(), Spec(), *this));
+  SetNative(toolkit::NewButton(*form.Native(), Plan(), *this));
 }
 
 void TButton::Click() noexcept {
@@ -46,8 +46,8 @@ void TButton::Click() noexcept {
 
 TForm::TForm(TObject* /*owner*/, const FormDescription& description)
     : description_(description),
-      spec_(ResolveWindow(description)),
-      window_(toolkit::NewWindow(spec_)) {
+      plan_(ResolveWindow(description)),
+      window_(toolkit::NewWindow(plan_)) {
   CreateControls();
   ConnectControls();
 }

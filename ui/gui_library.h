@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/control_spec.h"
+#include "ui/control_plan.h"
 #include "ui/form_description.h"
 
 namespace toolkit {
@@ -53,18 +53,18 @@ class TControl : public TObject {
 
   const ControlDescription& Description() const { return description_; }
   // The description with the shared rules applied, as the toolkit made the control.
-  const ControlSpec& Spec() const { return spec_; }
+  const ControlPlan& Plan() const { return plan_; }
   // The toolkit's part, opaque here; its window owns it.
   toolkit::Control* Native() const { return native_; }
 
  protected:
-  // Resolves the spec, from which the derived constructor makes the native control.
+  // Resolves the plan, from which the derived constructor makes the native control.
   TControl(const ControlDescription& description, const TForm& form);
   void SetNative(toolkit::Control* native) { native_ = native; }
 
  private:
   const ControlDescription& description_;
-  const ControlSpec spec_;  // the native control keeps a reference to it
+  const ControlPlan plan_;  // the native control keeps a reference to it
   toolkit::Control* native_ = nullptr;
 };
 
@@ -114,7 +114,7 @@ class TForm : public TObject {
   }
 
   const FormDescription& Description() const { return description_; }
-  const WindowSpec& Spec() const { return spec_; }
+  const WindowPlan& Plan() const { return plan_; }
   const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
   // The controls that Tab visits, in their tab order.
   std::vector<const TControl*> TabStops() const;
@@ -133,7 +133,7 @@ class TForm : public TObject {
   void ConnectControls();
 
   const FormDescription& description_;
-  const WindowSpec spec_;
+  const WindowPlan plan_;
   std::unique_ptr<toolkit::Window, toolkit::Deleter> window_;
   std::vector<std::unique_ptr<TControl>> controls_;  // destroyed before window_
 };

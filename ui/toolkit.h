@@ -37,15 +37,15 @@ void ShowErrorMessage(Application& application, Window* owner, const std::string
 
 // Windows
 
-// A hidden top-level window with the spec's caption, font, position and client size. The
-// spec outlives the window.
-Window* NewWindow(const WindowSpec& spec);
+// A hidden top-level window with the plan's caption, font, position and client size. The
+// plan outlives the window.
+Window* NewWindow(const WindowPlan& plan);
 // Whether the window has its own taskbar entry (an application window) or none (a tool
 // window). Called before the window is first shown.
 void SetOnTaskBar(Window& window, bool onTaskBar);
 void ShowWindow(Window& window);
 // The controls that Tab visits, in that order. (Whether a control takes the focus at all
-// is in its spec.)
+// is in its plan.)
 void SetTabOrder(Window& window, std::span<const Control* const> stops);
 // The label's caption becomes the field's accessible name, read by screen readers.
 void NameByLabel(Control& label, Control& field);
@@ -54,13 +54,13 @@ void NameByLabel(Control& label, Control& field);
 // order; one that always keeps the designed places has no use for it.
 void SetReadingOrder(Window& window, std::span<const Control* const> order);
 
-// Controls, each made as its spec says: every field of the spec applied, none decided
-// here. The spec outlives the control.
+// Controls, each made as its plan says: every field of the plan applied, none decided
+// here. The plan outlives the control.
 
-Control* NewLabel(Window& window, const ControlSpec& spec);
-Control* NewEdit(Window& window, const ControlSpec& spec);
+Control* NewLabel(Window& window, const ControlPlan& plan);
+Control* NewEdit(Window& window, const ControlPlan& plan);
 // A push button that calls button.Click() when pressed by mouse, Space or Enter.
-Control* NewButton(Window& window, const ControlSpec& spec, TButton& button);
+Control* NewButton(Window& window, const ControlPlan& plan, TButton& button);
 // The control's text as UTF-8 bytes.
 std::string GetText(const Control& control);
 // Shows text from its first character.

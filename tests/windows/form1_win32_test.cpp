@@ -129,7 +129,7 @@ std::wstring DrawnFace(HWND control) {
 // never by whatever the font mapper finds closest.
 TEST_F(Form1Win32, DrawsEachControlInItsFaceOrItsStandIn) {
   for (const auto& control : form->Controls()) {
-    const FontSpec& font = control->Spec().font;
+    const FontPlan& font = control->Plan().font;
     const std::wstring face = DrawnFace(NativeWindow(*control));
     EXPECT_TRUE(face == Wide(std::string(font.family)) || face == Wide(std::string(font.fallback)))
         << control->Description().name << " drawn in " << std::string(face.begin(), face.end());

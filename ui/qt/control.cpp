@@ -5,14 +5,14 @@
 
 namespace toolkit {
 
-void ApplySpec(QWidget& widget, const ControlSpec& spec) {
-  widget.setObjectName(ToQString(spec.name));
-  widget.setGeometry(spec.left, spec.top, spec.width, spec.height);
-  widget.setFont(ToQFont(spec.font));
-  if (!spec.tabStop) widget.setFocusPolicy(Qt::NoFocus);
+void ApplyPlan(QWidget& widget, const ControlPlan& plan) {
+  widget.setObjectName(ToQString(plan.name));
+  widget.setGeometry(plan.left, plan.top, plan.width, plan.height);
+  widget.setFont(ToQFont(plan.font));
+  if (!plan.tabStop) widget.setFocusPolicy(Qt::NoFocus);
   // The faces are the style's own for each kind of widget; only the text has a colour
   // the style does not give.
-  if (spec.text == ControlColour::Red) {
+  if (plan.text == ControlColour::Red) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     widget.setPalette(palette);

@@ -28,13 +28,13 @@ class Field : public QLineEdit {
 
 namespace toolkit {
 
-Control* NewEdit(Window& window, const ControlSpec& spec) {
-  auto* edit = new Field(window.widget.get(), spec.showsStartWhenLeft);
-  ApplySpec(*edit, spec);
-  edit->setReadOnly(spec.readOnly);
-  edit->setMaxLength(spec.maxLength);
+Control* NewEdit(Window& window, const ControlPlan& plan) {
+  auto* edit = new Field(window.widget.get(), plan.showsStartWhenLeft);
+  ApplyPlan(*edit, plan);
+  edit->setReadOnly(plan.readOnly);
+  edit->setMaxLength(plan.maxLength);
   // Qt's accessibility bridge reports read-only line edits as editable; say it in words.
-  if (spec.readOnly) edit->setAccessibleDescription("Read-only");
+  if (plan.readOnly) edit->setAccessibleDescription("Read-only");
   return window.Adopt(edit, edit);
 }
 

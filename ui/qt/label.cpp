@@ -5,13 +5,13 @@
 
 namespace toolkit {
 
-Control* NewLabel(Window& window, const ControlSpec& spec) {
-  auto* label = new QLabel(ToQString(spec.caption), window.widget.get());
+Control* NewLabel(Window& window, const ControlPlan& plan) {
+  auto* label = new QLabel(ToQString(plan.caption), window.widget.get());
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ApplySpec(*label, spec);
+  ApplyPlan(*label, plan);
   const QSize needed = label->sizeHint();
-  const Size size = spec.Fitted({spec.width, spec.height}, {needed.width(), needed.height()});
+  const Size size = plan.Fitted({plan.width, plan.height}, {needed.width(), needed.height()});
   label->resize(size.width, size.height);
   return window.Adopt(label);
 }

@@ -35,7 +35,7 @@ struct Window {
   }
 };
 
-// What every control takes from its spec alike: its name, place, font, focus and colour.
-void ApplySpec(QWidget& widget, const ControlSpec& spec);
+// What every control takes from its plan alike: its name, place, font, focus and colour.
+void ApplyPlan(QWidget& widget, const ControlPlan& plan);
 
 }  // namespace toolkit

@@ -5,15 +5,15 @@
 
 namespace toolkit {
 
-Window* NewWindow(const WindowSpec& spec) {
+Window* NewWindow(const WindowPlan& plan) {
   auto window = std::make_unique<Window>();
   window->widget = std::make_unique<QWidget>();
   QWidget& widget = *window->widget;
-  widget.setWindowTitle(ToQString(spec.caption));
-  widget.setFont(ToQFont(spec.font));
-  widget.resize(spec.clientWidth, spec.clientHeight);
+  widget.setWindowTitle(ToQString(plan.caption));
+  widget.setFont(ToQFont(plan.font));
+  widget.resize(plan.clientWidth, plan.clientHeight);
   // The frame's top-left corner at the designed place.
-  widget.move(spec.left, spec.top);
+  widget.move(plan.left, plan.top);
   return window.release();
 }
 

@@ -23,7 +23,7 @@ struct Window {
   std::vector<std::unique_ptr<Control>> controls;
 };
 
-// A CSS font-family list: the spec's faces in their order, then the browser's own.
-std::string CssFamilies(const FontSpec& font);
+// A CSS font-family list: the plan's faces in their order, then the browser's own.
+std::string CssFamilies(const FontPlan& font);
 
 }  // namespace toolkit

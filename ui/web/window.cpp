@@ -5,14 +5,14 @@
 
 namespace toolkit {
 
-Window* NewWindow(const WindowSpec& spec) {
+Window* NewWindow(const WindowPlan& plan) {
   static int forms = 0;
   auto* window = new Window;
   window->id = ++forms;
-  if (dom::NewForm(window->id, std::string(spec.caption).c_str())) {
-    dom::SetClientArea(window->id, spec.clientWidth, spec.clientHeight);
+  if (dom::NewForm(window->id, std::string(plan.caption).c_str())) {
+    dom::SetClientArea(window->id, plan.clientWidth, plan.clientHeight);
     dom::SetFont(("#form" + std::to_string(window->id) + " > .client").c_str(),
-                 CssFamilies(spec.font).c_str(), spec.font.pixelHeight, spec.font.bold);
+                 CssFamilies(plan.font).c_str(), plan.font.pixelHeight, plan.font.bold);
   }
   return window;
 }

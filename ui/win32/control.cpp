@@ -10,17 +10,17 @@ constexpr int kFirstControlId = 100;
 
 }  // namespace
 
-toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlSpec& spec,
+toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlPlan& plan,
                                    const wchar_t* windowClass, DWORD style, DWORD exStyle) {
   const auto id = kFirstControlId + static_cast<INT_PTR>(window.controls.size());
-  if (spec.tabStop) style |= WS_TABSTOP;
-  HWND handle = CreateWindowExW(exStyle, windowClass, Utf8ToWide(spec.caption).c_str(),
+  if (plan.tabStop) style |= WS_TABSTOP;
+  HWND handle = CreateWindowExW(exStyle, windowClass, Utf8ToWide(plan.caption).c_str(),
                                 WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window.handle,
                                 reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
   if (!handle)
-    throw vorn::Exception("The control " + std::string(spec.name) + " could not be created");
-  window.controls.push_back(std::make_unique<toolkit::Control>(
-      toolkit::Control{handle, spec, windowClass == std::wstring_view(L"EDIT"), nullptr}));
+    throw vorn::Exception("The control " + std::string(plan.name) + " could not be created");
+  window.controls.push_back(
+      std::make_unique<toolkit::Control>(toolkit::Control{handle, plan, nullptr}));
   PlaceControl(window, *window.controls.back());
   return *window.controls.back();
 }
@@ -28,15 +28,15 @@ toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlSpec& s
 namespace toolkit {
 
 // A static control, named as a field's caption by its place in the z-order.
-Control* NewLabel(Window& window, const ControlSpec& spec) {
-  return &NewControlWindow(window, spec, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+Control* NewLabel(Window& window, const ControlPlan& plan) {
+  return &NewControlWindow(window, plan, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
 }
 
 // The form's window procedure presses the button for its BN_CLICKED, which the button
 // sends for the mouse, for Space, and for Enter (see the message loop). A button does not
-// ask for the arrow keys (WM_GETDLGCODE), so they move the focus from it, as its spec asks.
-Control* NewButton(Window& window, const ControlSpec& spec, TButton& button) {
-  Control& control = NewControlWindow(window, spec, L"BUTTON", BS_PUSHBUTTON, 0);
+// ask for the arrow keys (WM_GETDLGCODE), so they move the focus from it, as its plan asks.
+Control* NewButton(Window& window, const ControlPlan& plan, TButton& button) {
+  Control& control = NewControlWindow(window, plan, L"BUTTON", BS_PUSHBUTTON, 0);
   control.button = &button;
   return &control;
 }

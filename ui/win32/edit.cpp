@@ -25,13 +25,13 @@ LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM w, LPARAM l, UINT
 namespace toolkit {
 
 // A read-only edit can still be focused, selected and copied from, as a result should.
-Control* NewEdit(Window& window, const ControlSpec& spec) {
-  Control& control = NewControlWindow(window, spec, L"EDIT",
-                                      ES_LEFT | ES_AUTOHSCROLL | (spec.readOnly ? ES_READONLY : 0),
+Control* NewEdit(Window& window, const ControlPlan& plan) {
+  Control& control = NewControlWindow(window, plan, L"EDIT",
+                                      ES_LEFT | ES_AUTOHSCROLL | (plan.readOnly ? ES_READONLY : 0),
                                       WS_EX_CLIENTEDGE);
   // Explicit, as the system's default differs between Windows and Wine.
-  SendMessageW(control.handle, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
-  if (spec.showsStartWhenLeft) SetWindowSubclass(control.handle, EditProcedure, 0, 0);
+  SendMessageW(control.handle, EM_SETLIMITTEXT, static_cast<WPARAM>(plan.maxLength), 0);
+  if (plan.showsStartWhenLeft) SetWindowSubclass(control.handle, EditProcedure, 0, 0);
   return &control;
 }
 

@@ -26,19 +26,19 @@ std::wstring RealizedFace(const std::wstring& family) {
 }
 
 // Left to itself, the font mapper would answer a missing face with whatever it finds
-// closest, of other metrics; the spec's stand-in has the designed ones.
-std::wstring Face(const FontSpec& font) {
+// closest, of other metrics; the plan's stand-in has the designed ones.
+std::wstring Face(const FontPlan& font) {
   std::wstring family = Utf8ToWide(font.family);
   if (font.fallback.empty() || _wcsicmp(RealizedFace(family).c_str(), family.c_str()) == 0)
     return family;
   return Utf8ToWide(font.fallback);
 }
 
-HFONT FontOfHeight(const FontSpec& font, int height) {
+HFONT FontOfHeight(const std::wstring& face, bool bold, int height) {
   // A negative height asks for the character height, as the design gives it.
-  return CreateFontW(-height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, Face(font).c_str());
+                     DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 }
 
 int SampleWidth(HDC dc, HFONT font) {
@@ -51,20 +51,21 @@ int SampleWidth(HDC dc, HFONT font) {
 
 }  // namespace
 
-HFONT MakeFont(const FontSpec& font, UINT dpi) {
+HFONT MakeFont(const FontPlan& font, UINT dpi) {
+  const std::wstring face = Face(font);  // once: the face does not change with the height
   const int designed = font.pixelHeight;
   int height = designed * static_cast<int>(dpi) / USER_DEFAULT_SCREEN_DPI;
-  HFONT made = FontOfHeight(font, height);
+  HFONT made = FontOfHeight(face, font.bold, height);
   if (dpi <= USER_DEFAULT_SCREEN_DPI) return made;
   HDC dc = GetDC(nullptr);
-  const HFONT reference = FontOfHeight(font, designed);
+  const HFONT reference = FontOfHeight(face, font.bold, designed);
   // The designed width, scaled and rounded as the fields' widths are.
   const int allowed =
       MulDiv(SampleWidth(dc, reference), static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
   DeleteObject(reference);
   while (height > designed && SampleWidth(dc, made) > allowed) {
     DeleteObject(made);
-    made = FontOfHeight(font, --height);
+    made = FontOfHeight(face, font.bold, --height);
   }
   ReleaseDC(nullptr, dc);
   return made;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/control_spec.h"
+#include "ui/control_plan.h"
 
 // The designed font for a screen of `dpi` dots per inch: the designed height scaled and
 // rounded down, then lowered a pixel at a time for as long as the face's digits come out
@@ -12,5 +12,5 @@
 // scaled with the fields alone, text would outgrow them at some resolutions. So text grows
 // no faster than the fields, and what fits them at 96 dpi fits them at other resolutions
 // up to the rounding of a field's width.
-// The face is the spec's own where the system has it, else its fallback.
-HFONT MakeFont(const FontSpec& font, UINT dpi);
+// The face is the plan's own where the system has it, else its fallback.
+HFONT MakeFont(const FontPlan& font, UINT dpi);

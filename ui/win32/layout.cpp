@@ -29,7 +29,7 @@ Size CaptionExtent(HWND control, HFONT font, std::string_view caption) {
 }
 
 // The font for this resolution, made the first time a control asks for it.
-HFONT FontFor(toolkit::Window& window, const FontSpec& font) {
+HFONT FontFor(toolkit::Window& window, const FontPlan& font) {
   for (const auto& [made, handle] : window.fonts) {
     if (made == font) return handle;
   }
@@ -44,14 +44,14 @@ int Scale(int designed, UINT dpi) {
 }
 
 void PlaceControl(toolkit::Window& window, const toolkit::Control& control) {
-  const ControlSpec& spec = control.spec;
+  const ControlPlan& plan = control.plan;
   const UINT dpi = window.dpi;
-  const HFONT font = FontFor(window, spec.font);
+  const HFONT font = FontFor(window, plan.font);
   SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (control.edit) SetTextMargins(control.handle, dpi);
-  const Size size = spec.Fitted({Scale(spec.width, dpi), Scale(spec.height, dpi)},
-                                CaptionExtent(control.handle, font, spec.caption));
-  SetWindowPos(control.handle, nullptr, Scale(spec.left, dpi), Scale(spec.top, dpi), size.width,
+  if (plan.maxLength > 0) SetTextMargins(control.handle, dpi);  // a field
+  const Size size = plan.Fitted({Scale(plan.width, dpi), Scale(plan.height, dpi)},
+                                CaptionExtent(control.handle, font, plan.caption));
+  SetWindowPos(control.handle, nullptr, Scale(plan.left, dpi), Scale(plan.top, dpi), size.width,
                size.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -65,7 +65,7 @@ void Relayout(toolkit::Window& window, UINT dpi) {
 
 void FitClientArea(const toolkit::Window& window) {
   const UINT dpi = window.dpi;
-  RECT frame{0, 0, Scale(window.spec.clientWidth, dpi), Scale(window.spec.clientHeight, dpi)};
+  RECT frame{0, 0, Scale(window.plan.clientWidth, dpi), Scale(window.plan.clientHeight, dpi)};
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window.handle, GWL_EXSTYLE));
   AdjustWindowRectExForDpi(&frame, kFormStyle, FALSE, exStyle, dpi);
   SetWindowPos(window.handle, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,

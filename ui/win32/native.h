@@ -17,24 +17,23 @@ struct Application {};
 
 struct Control {
   HWND handle;
-  const ControlSpec& spec;
-  bool edit;        // an EDIT control, which has text margins
+  const ControlPlan& plan;
   TButton* button;  // the button to press for its BN_CLICKED; nullptr for others
 };
 
 struct Window {
-  explicit Window(const WindowSpec& form) : spec(form) {}
+  explicit Window(const WindowPlan& form) : plan(form) {}
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   ~Window() {
     for (const auto& [font, handle] : fonts) DeleteObject(handle);
   }
 
-  const WindowSpec& spec;
+  const WindowPlan& plan;
   HWND handle = nullptr;
   // The resolution the controls are laid out for, and the fonts made for it.
   UINT dpi = USER_DEFAULT_SCREEN_DPI;
-  std::vector<std::pair<FontSpec, HFONT>> fonts;
+  std::vector<std::pair<FontPlan, HFONT>> fonts;
   // The control that had the focus when the window was last deactivated, to give it back.
   HWND lastFocus = nullptr;
   bool endsEventLoop = false;  // the main window: closing it ends the program's loop

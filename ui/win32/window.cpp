@@ -8,11 +8,11 @@ namespace toolkit {
 
 // The frame's top-left corner at the designed place; the size follows from the client
 // area once the window knows its resolution.
-Window* NewWindow(const WindowSpec& spec) {
-  auto window = std::make_unique<Window>(spec);
+Window* NewWindow(const WindowPlan& plan) {
+  auto window = std::make_unique<Window>(plan);
   window->handle = CreateWindowExW(
-      0, MAKEINTATOM(FormWindowClass()), Utf8ToWide(spec.caption).c_str(), kFormStyle, spec.left,
-      spec.top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), window.get());
+      0, MAKEINTATOM(FormWindowClass()), Utf8ToWide(plan.caption).c_str(), kFormStyle, plan.left,
+      plan.top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), window.get());
   if (!window->handle) throw vorn::Exception("The window could not be created");
   window->dpi = GetDpiForWindow(window->handle);
   FitClientArea(*window);

@@ -18,10 +18,10 @@ const toolkit::Control* ControlOf(const toolkit::Window& window, LPARAM handle) 
 }
 
 // The system sends this for labels and read-only fields, which it would grey.
-LRESULT Paint(const ControlSpec& spec, HDC dc) {
-  const int face = spec.face == FaceColour::Field ? COLOR_WINDOW : COLOR_BTNFACE;
+LRESULT Paint(const ControlPlan& plan, HDC dc) {
+  const int face = plan.face == FaceColour::Field ? COLOR_WINDOW : COLOR_BTNFACE;
   SetTextColor(dc,
-               spec.text == ControlColour::Red ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
+               plan.text == ControlColour::Red ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(face));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
 }
@@ -57,7 +57,7 @@ bool Handle(toolkit::Window& window, UINT message, WPARAM w, LPARAM l, LRESULT& 
     case WM_CTLCOLORSTATIC: {  // labels, and read-only edits
       const toolkit::Control* control = ControlOf(window, l);
       if (!control) return false;
-      result = Paint(control->spec, reinterpret_cast<HDC>(w));
+      result = Paint(control->plan, reinterpret_cast<HDC>(w));
       return true;
     }
     case WM_DPICHANGED:

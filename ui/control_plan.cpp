@@ -1,4 +1,4 @@
-#include "ui/control_spec.h"
+#include "ui/control_plan.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ constexpr std::pair<std::string_view, std::string_view> kFallbacks[] = {
     {"Arial", "Liberation Sans"},
 };
 
-FontSpec Resolve(const FontDescription& font) {
+FontPlan Resolve(const FontDescription& font) {
   return {font.family, FallbackFamily(font.family), font.pixelHeight, font.bold};
 }
 
@@ -45,13 +45,13 @@ std::string_view FallbackFamily(std::string_view family) {
 
 // A metric-compatible face with other hinting can need a pixel or two more than the
 // design gave a caption; growing keeps every caption whole and on one line.
-Size ControlSpec::Fitted(Size designed, Size captionNeeds) const {
+Size ControlPlan::Fitted(Size designed, Size captionNeeds) const {
   if (!growsToCaption) return designed;
   return {std::max(designed.width, captionNeeds.width),
           std::max(designed.height, captionNeeds.height)};
 }
 
-ControlSpec ResolveControl(const ControlDescription& d, const FormDescription& form) {
+ControlPlan ResolveControl(const ControlDescription& d, const FormDescription& form) {
   const bool field = d.controlClass == ControlClass::Edit;
   return {
       .name = d.name,
@@ -74,7 +74,7 @@ ControlSpec ResolveControl(const ControlDescription& d, const FormDescription& f
   };
 }
 
-WindowSpec ResolveWindow(const FormDescription& form) {
+WindowPlan ResolveWindow(const FormDescription& form) {
   return {form.caption,     form.left,         form.top,
           form.clientWidth, form.clientHeight, Resolve(form.font)};
 }

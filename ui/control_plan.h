@@ -2,7 +2,7 @@
 
 // A window and its controls as a toolkit makes them: the form's description with every
 // rule of the shared layer already applied, so that a toolkit maps each field to native
-// calls and decides nothing itself. Each rule is written once, in control_spec.cpp.
+// calls and decides nothing itself. Each rule is written once, in control_plan.cpp.
 
 #include <string_view>
 
@@ -10,13 +10,13 @@
 
 // A face as asked for, and the face with the same metrics that stands in for it where the
 // system does not have it (empty: none is needed). Toolkits try them in this order.
-struct FontSpec {
+struct FontPlan {
   std::string_view family;
   std::string_view fallback;
   int pixelHeight;
   bool bold;
 
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontPlan&) const = default;
 };
 
 // The face a control stands on, by role, for the toolkit's own palette.
@@ -26,11 +26,11 @@ struct Size {
   int width, height;
 };
 
-struct ControlSpec {
+struct ControlPlan {
   std::string_view name;         // unique in its window
   std::string_view caption;      // a label's or button's text; empty for fields
   int left, top, width, height;  // designed pixels (96 dpi) in the window's client area
-  FontSpec font;
+  FontPlan font;
   ControlColour text;
   FaceColour face;
   bool readOnly;
@@ -53,14 +53,14 @@ struct ControlSpec {
   Size Fitted(Size designed, Size captionNeeds) const;
 };
 
-struct WindowSpec {
+struct WindowPlan {
   std::string_view caption;
   int left, top;                  // the frame's top-left corner on the screen
   int clientWidth, clientHeight;  // designed pixels
-  FontSpec font;                  // the controls' font unless theirs says otherwise
+  FontPlan font;                  // the controls' font unless theirs says otherwise
 };
 
-ControlSpec ResolveControl(const ControlDescription& control, const FormDescription& form);
-WindowSpec ResolveWindow(const FormDescription& form);
+ControlPlan ResolveControl(const ControlDescription& control, const FormDescription& form);
+WindowPlan ResolveWindow(const FormDescription& form);
 // The metric-compatible face for a designed one, or empty where none is known.
 std::string_view FallbackFamily(std::string_view family);
