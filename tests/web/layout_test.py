@@ -122,8 +122,14 @@ def test_desktop(url, form, shots):
         driver.quit()
 
 
-def luminance(rgb):
-    channels = [int(c) / 255 for c in rgb[rgb.index('(') + 1:rgb.index(')')].split(',')[:3]]
+# A computed colour as rgb(R, G, B[, A]) in 0-255, or as color(srgb R G B[ / A]) in 0-1,
+# which is how engines give a mixed one.
+def luminance(colour):
+    inside = colour[colour.index('(') + 1:colour.index(')')]
+    if inside.startswith('srgb '):
+        channels = [float(c) for c in inside.split('/')[0].split()[1:4]]
+    else:
+        channels = [int(c) / 255 for c in inside.split(',')[:3]]
     linear = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
     return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
 
