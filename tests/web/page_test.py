@@ -20,7 +20,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 from chromium import browser, check, drawn_faces, form_description, started, verdict, wait_for
-from site_server import SiteServer
+from site_server import SiteServer, poll
 from suite_files import worked_example
 
 INPUTS, RESULTS = worked_example()
@@ -152,22 +152,30 @@ def test_offline(driver, url, server):
     check(shows_worked_example(driver), 'offline, it computes')
 
 
-# The form is in the page before the program is loaded: typing goes in, and the program,
-# once there, reads it.
-def test_typing_before_the_program(site):
+# The form is in the page before the program is loaded: typing goes in, the arrows move
+# from the button, and a press is answered once the program is there, with what the
+# fields hold by then.
+def test_using_the_form_before_the_program(site, form):
     server = SiteServer(site, wasm_delay=3).start()
     driver = browser(size=DESKTOP, wait_for_load=False)
+    not_started = "return performance.getEntriesByName('vorn-interactive').length == 0"
     try:
         driver.get(server.url)
         wait_for(driver, "return !!document.getElementById('OutsEdit')")
-        fill(driver, INPUTS)
-        early = driver.execute_script(
-            "return performance.getEntriesByName('vorn-interactive').length == 0")
-        check(early, 'the fields take typing before the program has loaded')
+        *first, (last, text) = INPUTS.items()
+        fill(driver, dict(first))
+        press_on_button(driver, Keys.ARROW_RIGHT)
+        focused = driver.execute_script('return document.activeElement.id')
+        check(focused == tab_stops(form)[1],
+              f'the arrows move from the button before the program has loaded ({focused})')
+        press_on_button(driver, Keys.SPACE)
+        fill(driver, {last: text})
+        check(driver.execute_script(not_started),
+              'the fields take typing and the button a press before the program has loaded')
         check(wait_for(driver, "return performance.getEntriesByName('vorn-interactive').length"),
               'the program starts')
-        press_on_button(driver, Keys.SPACE)
-        check(shows_worked_example(driver), 'what was typed before it started is computed')
+        check(poll(lambda: shows_worked_example(driver), 5),
+              'the press before it started is answered with what the fields held by then')
     finally:
         driver.quit()
         server.stop()
@@ -258,7 +266,7 @@ def main():
         server.stop()
     test_start_up_failures(site)
     test_first_visit_weight(site)
-    test_typing_before_the_program(site)
+    test_using_the_form_before_the_program(site, form)
     test_scaled(site, shot[:-len('.png')] if shot else None)
     return verdict()
 
