@@ -10,6 +10,7 @@ Usage: page_test.py SITE-FOLDER FORM-DESCRIPTION-TOOL [SCREENSHOT.png]"""
 import glob
 import gzip
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -73,11 +74,30 @@ def check_names(driver, form):
                   f"{c['name']} is named \"{c['caption']}\"")
 
 
+# Under the form, outside it, the page says how the two results decide a call, with the
+# worked example as it really comes out: its inputs, its results to the cent and their
+# sum. Read in the document after the form, as a screen reader reads it, under a heading.
+def check_guide(driver):
+    order, heading, text = driver.execute_script(
+        "const guide = document.querySelector('.guide');"
+        "return [document.querySelector('.form').compareDocumentPosition(guide),"
+        "        guide.querySelector('h2').textContent, guide.textContent]")
+    check(order & 4 and heading, f'the guide to the results follows the form, headed "{heading}"')
+    call, fold = (float(v) for v in RESULTS.values())
+    figures = [*INPUTS.values(), f'{call:.2f}', f'{fold:.2f}', f'{call + fold:.2f}']
+    numbers = re.findall(r'-?\d+(?:\.\d+)?', text)
+    missing = [f for f in figures if f not in numbers]
+    decision = 'so call' if call + fold > 0 else 'so fold'
+    check(not missing and decision in text,
+          f'the guide works the example through to its decision (missing: {missing})')
+
+
 def test_page(driver, url, form):
     driver.get(url)
     check(started(driver), 'the form works')
     check(driver.title == form['caption'], f'the page is titled by the form: {driver.title}')
     check_names(driver, form)
+    check_guide(driver)
     indices = driver.execute_script(
         "return [...document.querySelectorAll('[tabindex]')].map((e) => e.id + ' ' + e.tabIndex)")
     check(indices == [f'{name} 0' for name in tab_stops(form)],
