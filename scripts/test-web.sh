@@ -23,8 +23,8 @@ cmake --preset tests -B build/web-native -DVORN_BUILD_GUI=OFF >/dev/null
 cmake --build build/web-native --target result_bits form_description_json
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-build/web-native/tests/result_bits >"$work/native"
-node build/web/tests/result_bits.js >"$work/wasm"
+build/web-native/tests/web/result_bits >"$work/native"
+node build/web/tests/web/result_bits.js >"$work/wasm"
 if ! cmp -s "$work/native" "$work/wasm"; then
   diff "$work/native" "$work/wasm" | head -20
   echo "FAIL: the WebAssembly build reads or computes other bits than the native one"
@@ -33,10 +33,10 @@ fi
 echo "ok   the same bits native and in WebAssembly: $(wc -l <"$work/native") texts and cases"
 
 mkdir -p build/screenshots
-/usr/bin/python3 tests/web/behaviour_test.py build/web/site build/web-native/tests/form_description_json
-/usr/bin/python3 tests/web/page_test.py build/web/site build/web-native/tests/form_description_json \
+/usr/bin/python3 tests/web/behaviour_test.py build/web/site build/web-native/tests/web/form_description_json
+/usr/bin/python3 tests/web/page_test.py build/web/site build/web-native/tests/web/form_description_json \
   build/screenshots/page.png
-/usr/bin/python3 tests/web/layout_test.py build/web/site build/web-native/tests/form_description_json \
+/usr/bin/python3 tests/web/layout_test.py build/web/site build/web-native/tests/web/form_description_json \
   tests/web/node_modules/axe-core/axe.min.js build/screenshots
 /usr/bin/python3 tests/web/firefox_test.py build/web/site
 

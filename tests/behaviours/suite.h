@@ -1,7 +1,7 @@
 #pragma once
 
 // The window's behaviours as tests/behaviours/window.txt writes them, and the worked
-// example of tests/worked_example.txt, read from their text.
+// example of tests/behaviours/worked_example.txt, read from their text.
 
 #include <map>
 #include <string>

@@ -1,5 +1,5 @@
 """The behaviour suite (tests/behaviours/window.txt) and the worked example
-(tests/worked_example.txt), read as the C++ runner reads them, for the browser tests."""
+(tests/behaviours/worked_example.txt), read as the C++ runner reads them, for the browser tests."""
 
 import os
 import re
@@ -19,7 +19,7 @@ def worked_example():
     """The inputs and the results, each a dict from field name to text, in the file's
     order."""
     example = {'input': {}, 'result': {}}
-    for _, line in _lines(os.path.join(TESTS, 'worked_example.txt')):
+    for _, line in _lines(os.path.join(TESTS, 'behaviours', 'worked_example.txt')):
         kind, name, text = line.split()
         example[kind][name] = text
     return example['input'], example['result']
