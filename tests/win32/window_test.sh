@@ -16,31 +16,28 @@ set -euo pipefail
 program=$1 probe=$2 form=$3 shots=$4 example=$5
 mkdir -p "$shots"
 here=$(dirname "$0")
+. "$here/../shared/form_facts.sh"
+load_form "$form"
 expected=$(/usr/bin/python3 "$here/expected_window.py" "$form")
-read -r client_width client_height < <(
-  sed -n '1s/.* client \([0-9]*\)x\([0-9]*\) .*/\1 \2/p' <<<"$expected")
-mapfile -t stops < <(/usr/bin/python3 -c 'import json, sys; print(*json.load(open(sys.argv[1]))["tabOrder"], sep="\n")' "$form")
 mapfile -t inputs < <(awk '$1 == "input" { print $2 }' "$example")
 worked() { awk -v kind="$1" -v name="$2" '$1 == kind && $2 == name { print $3 }' "$example"; }
 call_ev=$(worked result CallEvEdit) fold_ev=$(worked result FoldEvEdit)
 
-# Tab from the stop that has the focus to the named one, as many times as the tab order
-# asks; the window starts with the focus on its first stop.
-at=0
+# Tab from the stop that has the focus to the named one; the window starts with the focus
+# on its first stop.
+at=${stops[0]}
 tab_to() {
-  local i
-  for i in "${!stops[@]}"; do [ "${stops[$i]}" = "$1" ] && break; done
-  [ "${stops[$i]}" = "$1" ] || { echo "FAIL: $1 is no tab stop"; exit 1; }
-  local presses=$(( (i - at + ${#stops[@]}) % ${#stops[@]} ))
+  local presses
+  presses=$(tab_presses "$at" "$1")
   for ((; presses > 0; presses--)); do xdotool key Tab; done
-  at=$i
+  at=$1
 }
 status_file=$(mktemp)
 work=$(mktemp -d)
 trap 'rm -rf "$status_file" "$work"; wineserver -k 2>/dev/null || true' EXIT
 
 start() {
-  at=0
+  at=${stops[0]}
   (timeout 120 wine "$program" >/dev/null 2>&1; echo $? >"$status_file") &
   window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vorn EV calculator$' | head -n 1)
   [ -n "$window" ] || { echo "FAIL: the window never appeared"; exit 1; }
