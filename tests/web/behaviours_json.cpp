@@ -52,8 +52,7 @@ void PrintStep(const Step& step, const char* separator) {
   }
   std::printf(
       "      {\"line\": %d, \"verb\": %s, \"args\": [%s], \"texts\": [%s], \"counts\": [%s]}%s\n",
-      step.line, Quoted(step.verb).c_str(), args.c_str(), texts.c_str(), counts.c_str(),
-      separator);
+      step.line, Quoted(step.verb).c_str(), args.c_str(), texts.c_str(), counts.c_str(), separator);
 }
 
 void PrintTexts(const char* name, const std::map<std::string, std::string>& texts,
