@@ -1,13 +1,18 @@
 """Serves the built site on a free loopback port, in a process of its own that a test can
 stop to take the page offline, optionally with a cache lifetime as common static hosts
-give, and writing down each path asked for; and the tests' polling."""
+give, and writing down each path asked for; also the page in a frame of a phone's size;
+and the tests' polling."""
 
 import contextlib
 import http.server
 import multiprocessing
 import socket
 import functools
+import io
 import time
+
+# A path the site has not: the page in a frame of WIDTHxHEIGHT px, as in /phone-frame/320x568.
+FRAME = '/phone-frame/'
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -22,7 +27,21 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
     def send_head(self):
         if self.path.endswith('.wasm'):
             time.sleep(self.wasm_delay)
+        if self.path.startswith(FRAME):
+            return self._frame()
         return super().send_head()
+
+    # The page in a frame of a phone's width, on the same origin: an engine whose window
+    # will not narrow that far lays the page out at that width in it.
+    def _frame(self):
+        width, height = self.path[len(FRAME):].split('x')
+        body = (f'<!DOCTYPE html><body style="margin:0"><iframe src="/" width="{int(width)}"'
+                f' height="{int(height)}" style="border:0;display:block"></iframe>').encode()
+        self.send_response(200)
+        self.send_header('Content-Type', 'text/html')
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        return io.BytesIO(body)
 
     def end_headers(self):
         if self.max_age is not None:
