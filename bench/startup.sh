@@ -5,6 +5,7 @@
 # Usage: bench/startup.sh [RUNS]   (default 10 runs of each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[[ $# -le 1 && ${1:-10} =~ ^[1-9][0-9]*$ ]] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 runs=${1:-10}
 
 if [ -z "${VORN_STARTUP_INNER:-}" ]; then

@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""Rewrites the README's text_to_double table from a run of text_to_double_bench.
+"""Rewrites the README's benchmark tables from runs of text_to_double_bench and click_bench.
 
-Usage: bench/tables.py README.md BENCH-JSON BUILD-DIR
+Usage: bench/tables.py README.md BUILD-DIR TABLE=BENCH-JSON...   (TABLE: text_to_double, click)
 
-Between the README's markers it writes a line saying when, at which commit, on which
-machine and with which compiler the figures were measured, then the table: for each kind
-of text, the best of the repetitions of ours, from_chars and strtod in nanoseconds per
-text, and the two ratios. The rows keep the README's own wording; the numbers are new.
-(scripts/bench-tables.sh builds and runs the benchmark, then calls this.)"""
+Between each named table's markers it writes a line saying when, at which commit, on which
+machine and with which compiler the figures were measured, then the table. For reading:
+for each kind of text, the best of the repetitions of ours, from_chars and strtod in
+nanoseconds per text, and the two ratios. For clicks: the best processor time of one click
+in each case. The rows keep the README's own wording; the numbers are new.
+(scripts/bench-tables.sh builds and runs the benchmarks, then calls this.)"""
 
 import datetime
 import json
@@ -17,12 +18,13 @@ import subprocess
 import sys
 import textwrap
 
-BEGIN = "<!-- bench:text_to_double begin -->"
-END = "<!-- bench:text_to_double end -->"
+MARKERS = "<!-- bench:{} begin -->", "<!-- bench:{} end -->"
 # The benchmark's kinds of text, in the order of the README's rows.
 KINDS = ["amounts", "small_integers", "17_digits", "exponent_forms", "short_decimals",
          "leading_zeros", "19_or_more_digits", "mix"]
 OURS, FROM_CHARS, STRTOD = "BM_TextViewToDouble", "BM_FromChars", "BM_Strtod"
+# The click benchmark's cases, in the order of the README's rows.
+CLICKS = ["BM_Click", "BM_ClickLongFields"]
 
 
 def best_ns_per_text(benchmarks):
@@ -35,6 +37,18 @@ def best_ns_per_text(benchmarks):
         ns = 1e9 / run["items_per_second"]
         key = (family, run["label"])
         best[key] = min(ns, best.get(key, ns))
+    return best
+
+
+def best_click_us(benchmarks):
+    """{case: least processor microseconds per click over the repetitions}."""
+    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
+    best = {}
+    for run in benchmarks:
+        if run.get("run_type") != "iteration" or "error_occurred" in run:
+            continue
+        us = run["cpu_time"] * scale[run["time_unit"]]
+        best[run["name"]] = min(us, best.get(run["name"], us))
     return best
 
 
@@ -69,13 +83,23 @@ def compiler(build_dir):
     return f"{name} {found.get('VERSION', '')}".strip() + f", {cache.get('CMAKE_BUILD_TYPE')} build{lto}"
 
 
-def section(old_rows, best, repetitions, build_dir):
-    if len(old_rows) != len(KINDS):
-        sys.exit(f"the README's table has {len(old_rows)} rows, the benchmark {len(KINDS)} kinds")
+def measured(repetitions, build_dir):
     today = datetime.datetime.now(datetime.timezone.utc).date().isoformat()
     said = (f"Measured on {today} at {commit()}, on {machine()}; {compiler(build_dir)}; "
             + (f"best of {repetitions} repetitions." if repetitions > 1 else "one run."))
-    lines = [textwrap.fill(said, width=90), "",
+    return textwrap.fill(said, width=90)
+
+
+def rows_of(body, heading):
+    """The first cell of each of a table's rows, its heading and rule left out."""
+    return [cells.split("|")[1].strip() for cells in body.splitlines()
+            if cells.startswith("|") and not re.match(rf"\|\s*({heading}|-)", cells)]
+
+
+def reading_section(old_rows, best, repetitions, build_dir):
+    if len(old_rows) != len(KINDS):
+        sys.exit(f"the README's table has {len(old_rows)} rows, the benchmark {len(KINDS)} kinds")
+    lines = [measured(repetitions, build_dir), "",
              "| texts | ours | `from_chars` | `strtod` | ours / `from_chars` | ours / `strtod` |",
              "| --- | ---: | ---: | ---: | ---: | ---: |"]
     for row, kind in zip(old_rows, KINDS):
@@ -88,22 +112,56 @@ def section(old_rows, best, repetitions, build_dir):
     return "\n".join(lines)
 
 
-def main():
-    if len(sys.argv) != 4 or sys.argv[1].startswith("-"):
-        print(__doc__.splitlines()[2], file=sys.stderr)
-        sys.exit(2)
-    readme_path, json_path, build_dir = sys.argv[1:]
-    readme = pathlib.Path(readme_path).read_text()
-    match = re.search(re.escape(BEGIN) + r"\n(.*?)\n" + re.escape(END), readme, re.S)
-    if not match:
-        sys.exit(f"{readme_path} has no {BEGIN} ... {END}")
-    old_rows = [cells.split("|")[1].strip() for cells in match.group(1).splitlines()
-                if cells.startswith("|") and not re.match(r"\|\s*(texts|-)", cells)]
+def click_section(old_rows, best, repetitions, build_dir):
+    if len(old_rows) != len(CLICKS):
+        sys.exit(f"the README's click table has {len(old_rows)} rows, the benchmark {len(CLICKS)} cases")
+    lines = [measured(repetitions, build_dir), "", "| click | µs |", "| --- | ---: |"]
+    for row, case in zip(old_rows, CLICKS):
+        if case not in best:
+            sys.exit(f"the benchmark's output lacks {case}")
+        lines.append(f"| {row} | {best[case]:.{1 if best[case] < 100 else 0}f} |")
+    return "\n".join(lines)
+
+
+def runs(json_path):
     run = json.loads(pathlib.Path(json_path).read_text())
     repetitions = run["benchmarks"][0].get("repetitions", 1) if run["benchmarks"] else 0
-    new = section(old_rows, best_ns_per_text(run["benchmarks"]), repetitions, build_dir)
-    pathlib.Path(readme_path).write_text(readme[:match.start(1)] + new + readme[match.end(1):])
+    return run["benchmarks"], repetitions
+
+
+def rewrite(readme, table, make):
+    begin, end = (marker.format(table) for marker in MARKERS)
+    match = re.search(re.escape(begin) + r"\n(.*?)\n" + re.escape(end), readme, re.S)
+    if not match:
+        sys.exit(f"the README has no {begin} ... {end}")
+    new = make(match.group(1))
     print(new)
+    return readme[:match.start(1)] + new + readme[match.end(1):]
+
+
+# Each table: the first word of its heading row, and how its rows are made from a run.
+TABLES = {
+    "text_to_double": ("texts", lambda rows, run, reps, build:
+                       reading_section(rows, best_ns_per_text(run), reps, build)),
+    "click": ("click", lambda rows, run, reps, build:
+              click_section(rows, best_click_us(run), reps, build)),
+}
+
+
+def main():
+    tables = [argument.partition("=") for argument in sys.argv[3:]]
+    if (len(sys.argv) < 4 or sys.argv[1].startswith("-")
+            or any(table not in TABLES or not path for table, _, path in tables)):
+        print(__doc__.splitlines()[2], file=sys.stderr)
+        sys.exit(2)
+    readme_path, build_dir = sys.argv[1:3]
+    readme = pathlib.Path(readme_path).read_text()
+    for table, _, json_path in tables:
+        heading, make = TABLES[table]
+        run, repetitions = runs(json_path)
+        readme = rewrite(readme, table, lambda body: make(rows_of(body, heading), run,
+                                                          repetitions, build_dir))
+    pathlib.Path(readme_path).write_text(readme)
 
 
 if __name__ == "__main__":

@@ -9,7 +9,7 @@ import statistics
 import sys
 
 sys.path.insert(0, __file__.rsplit('/', 2)[0] + '/tests/web')
-from chromium import browser, wait_for  # noqa: E402
+from browsers import browser, wait_for  # noqa: E402
 from site_server import SiteServer  # noqa: E402
 
 CLICKS = 2000

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a build needs and the machine lacks, and nothing else;
-# for the browser tests, also their npm tools at the versions tests/web/package-lock.json pins.
+# for the browser tests and scripts/lighthouse.sh, also their npm tools at the versions
+# tests/web/package-lock.json pins.
 # Usage: scripts/install-deps.sh [build|test|bench|fuzz|package|cross|windows|windows-package|
 #                                 windows-test|web|web-test]...
 #        (default: build)

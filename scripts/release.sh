@@ -9,7 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [ $# -le 1 ] && [[ ${1:-} != -* ]] || { sed -n 's/^# //; /^Usage:/p' "$0" >&2; exit 2; }
 root=$PWD
-revision=$(git rev-parse --verify "${1:-HEAD}^{commit}")
+revision=$(git rev-parse --verify --quiet "${1:-HEAD}^{commit}") || {
+  echo "release: '${1:-HEAD}' names no commit here; tag one first (git tag v1.0.0) or give a commit" >&2
+  exit 2
+}
 
 # A fresh checkout of exactly that commit: nothing uncommitted or left over from earlier
 # builds can reach the packages.

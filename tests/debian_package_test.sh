@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package as a distribution checks it: it carries the program, its desktop files,
 # manual page, copyright and changelog; it depends on the Qt libraries the binary links
-# (computed, not listed by hand) and on the fonts it asks for; lintian finds no error or
-# warning in it; and its program has every hardening feature Debian's own packages have.
+# (computed, not listed by hand) and on the fonts it asks for, and recommends Qt's Wayland
+# plugin; lintian finds no error or warning in it; and its program has every hardening
+# feature Debian's own packages have.
 # A build made without hardening (the sanitizers' own) is checked for all but the last.
 # Usage: debian_package_test.sh BUILD-DIR [hardened|unhardened]
 set -euo pipefail
@@ -19,13 +20,16 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+# Without Qt's Wayland plugin the window goes through XWayland on a Wayland session.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -q -w qt6-wayland <<<"$recommends" || fail "Recommends lacks qt6-wayland: $recommends"
 contents=$(dpkg-deb -c "$deb")
 for path in "./usr/bin/$exe" "./usr/share/applications/$id.desktop" \
             "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/man/man1/$exe.1.gz" \
             "./usr/share/doc/$exe/copyright" "./usr/share/doc/$exe/changelog.gz"; do
   grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
-echo "ok   $(basename "$deb"): Depends: $depends"
+echo "ok   $(basename "$deb"): Depends: $depends; Recommends: $recommends"
 
 # lintian at its default level: no error (E:) and no warning (W:).
 lintian --no-tag-display-limit "$deb" >"$out/lintian.log" 2>&1 || true

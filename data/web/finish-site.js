@@ -66,7 +66,10 @@ async function prerender() {
   const page = new JSDOM(html);
   const document = page.window.document;
   const name = document.title;
-  document.body.append(document.importNode(shown(), true));
+  // The form comes before the page's own text about it, which a reader takes in after.
+  const form = document.importNode(shown(), true);
+  const after = document.querySelector('body > .guide');
+  if (after) after.before(form); else document.body.append(form);
   document.title = dom.window.document.title;
   dom.window.close();
   const rules = movedStyles(document);

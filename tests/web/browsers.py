@@ -45,12 +45,13 @@ def verdict():
     return 1 if failures else 0
 
 
-# What each engine can be made to do from a test. DevTools: Chromium's protocol (touch,
-# emulated phones and media, the faces drawn, scripts before the page's own); scale: a
-# device scale factor; forced: a forced palette; narrow: a window below about 450 px.
-ABILITIES = {'chromium': {'devtools', 'scale', 'forced', 'narrow', 'console', 'install'},
-             'firefox': {'scale', 'forced', 'narrow'},
-             'webkit': set()}
+# What each engine can be made to do from a test, or has. devtools: Chromium's protocol
+# (touch, emulated phones and media, the faces drawn, scripts before the page's own);
+# console: its log; install: its offer to install the page as an app; scale: a device
+# scale factor; forced: a forced palette; tap highlight: WebKit's own style for a tap.
+ABILITIES = {'chromium': {'devtools', 'console', 'install', 'scale', 'forced', 'tap highlight'},
+             'firefox': {'scale', 'forced'},
+             'webkit': {'tap highlight'}}
 
 
 def can(driver, ability):

@@ -287,6 +287,42 @@ def save(driver, path):
     driver.save_screenshot(path)
 
 
+# What an iPhone's home screen and Safari take from the page, which iOS alone can show and
+# which is read here from the page as served: the name under the icon, a status bar that
+# follows the light or dark scheme, controls inside a notched screen's safe area, and a
+# button that presses at the tap. Read in the engines that know the tap highlight, as
+# Safari's WebKit does (Chromium and WebKitGTK).
+IPHONE = ("const meta = (name) => [...document.querySelectorAll(`meta[name=${name}]`)]"
+          "  .map((m) => [m.content, m.media]);"
+          "const body = [...document.styleSheets].flatMap((s) => [...s.cssRules])"
+          "  .find((r) => r.selectorText == 'body');"
+          "const button = getComputedStyle(document.getElementById('Button1'));"
+          "return fetch('manifest.webmanifest').then((r) => r.json()).then((m) => ({"
+          "  title: meta('apple-mobile-web-app-title')[0][0], shortName: m.short_name,"
+          "  bar: meta('apple-mobile-web-app-status-bar-style').map((b) => b[0]),"
+          "  themes: meta('theme-color').map((t) => t[1]).sort(),"
+          "  viewport: meta('viewport')[0][0], padding: body && body.style.padding,"
+          "  touch: button.touchAction, flash: button.webkitTapHighlightColor}))")
+
+
+def test_iphone(engine, url):
+    with phone_page(engine, url, PHONES[0]) as driver:
+        started(driver)
+        page = driver.execute_script(IPHONE)
+        inset = ' '.join(f'env(safe-area-inset-{side})' for side in
+                         ['top', 'right', 'bottom', 'left'])
+        for what, holds in [
+                ('the home screen names it by its short name', page['title'] == page['shortName']),
+                ('the status bar keeps the page below it, coloured as the scheme asks',
+                 page['bar'] == ['default'] and page['themes'] == [
+                     '(prefers-color-scheme: dark)', '(prefers-color-scheme: light)']),
+                ('the page covers a notched screen, its controls padded into the safe area',
+                 'viewport-fit=cover' in page['viewport'] and ' '.join(page['padding'].split()) == inset),
+                ('a tap presses the button at once, with no grey flash',
+                 page['touch'] == 'manipulation' and page['flash'] == 'rgba(0, 0, 0, 0)')]:
+            check(holds, f'iPhone: {what}: {page}')
+
+
 def test_axe(engine, url, axe):
     with open(axe) as source:
         script = source.read()
@@ -316,6 +352,8 @@ def run(engine, site, tools, axe, shots):
             test_phone(engine, server.url, form, example, phone, shots)
         test_desktop(engine, server.url, form, shots)
         test_colours(engine, server.url, example, shots)
+        if 'tap highlight' in ABILITIES[engine]:
+            test_iphone(engine, server.url)
         test_axe(engine, server.url, axe)
     finally:
         server.stop()

@@ -13,6 +13,7 @@ Usage: page_test.py ENGINE SITE-FOLDER NATIVE-TOOLS-FOLDER [SCREENSHOT.png]"""
 import glob
 import gzip
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -24,7 +25,7 @@ from selenium.webdriver.common.keys import Keys
 
 from browsers import ABILITIES, browser, can, check, drawn_faces, started, verdict, wait_for
 from native_tools import form_description, worked_example
-from site_server import SiteServer
+from site_server import SiteServer, poll
 
 # Wide enough for the form as designed even at twice the density.
 DESKTOP = (1280, 800)
@@ -72,11 +73,31 @@ def check_names(driver, form):
             check(name == caption, f"{c['name']} is named \"{caption}\" ({name!r})")
 
 
+# Under the form, outside it, the page says how the two results decide a call, with the
+# worked example as it really comes out: its inputs, its results to the cent and their
+# sum. Read in the document after the form, as a screen reader reads it, under a heading.
+def check_guide(driver, example):
+    order, heading, text = driver.execute_script(
+        "const guide = document.querySelector('.guide');"
+        "return [document.querySelector('.form').compareDocumentPosition(guide),"
+        "        guide.querySelector('h2').textContent, guide.textContent]")
+    check(order & 4 and heading, f'the guide to the results follows the form, headed "{heading}"')
+    inputs, results = example
+    call, fold = (float(results[name]) for name in ['CallEvEdit', 'FoldEvEdit'])
+    figures = [*inputs.values(), f'{call:.2f}', f'{fold:.2f}', f'{call + fold:.2f}']
+    numbers = re.findall(r'-?\d+(?:\.\d+)?', text)
+    missing = [f for f in figures if f not in numbers]
+    decision = 'so call' if call + fold > 0 else 'so fold'
+    check(not missing and decision in text,
+          f'the guide works the example through to its decision (missing: {missing})')
+
+
 def test_page(driver, url, form, example):
     driver.get(url)
     check(started(driver), 'the form works')
     check(driver.title == form['caption'], f'the page is titled by the form: {driver.title}')
     check_names(driver, form)
+    check_guide(driver, example)
     indices = driver.execute_script(
         "return [...document.querySelectorAll('[tabindex]')].map((e) => e.id + ' ' + e.tabIndex)")
     check(indices == [f'{name} 0' for name in tab_stops(form)],
@@ -175,22 +196,30 @@ def test_offline(driver, url, server, example):
     check(shows(driver, example[1]), 'offline, it computes')
 
 
-# The form is in the page before the program is loaded: typing goes in, and the program,
-# once there, reads it.
-def test_typing_before_the_program(engine, site, example):
+# The form is in the page before the program is loaded: typing goes in, the arrows move
+# from the button, and a press is answered once the program is there, with what the
+# fields hold by then.
+def test_using_the_form_before_the_program(engine, site, form, example):
     server = SiteServer(site, wasm_delay=3).start()
     driver = browser(engine, size=DESKTOP, wait_for_load=False)
+    not_started = "return performance.getEntriesByName('vorn-interactive').length == 0"
     try:
         driver.get(server.url)
         wait_for(driver, "return !!document.getElementById('OutsEdit')")
-        fill(driver, example[0])
-        early = driver.execute_script(
-            "return performance.getEntriesByName('vorn-interactive').length == 0")
-        check(early, 'the fields take typing before the program has loaded')
+        *first, (last, text) = example[0].items()
+        fill(driver, dict(first))
+        press_on_button(driver, Keys.ARROW_RIGHT)
+        focused = driver.execute_script('return document.activeElement.id')
+        check(focused == tab_stops(form)[1],
+              f'the arrows move from the button before the program has loaded ({focused})')
+        press_on_button(driver, Keys.SPACE)
+        fill(driver, {last: text})
+        check(driver.execute_script(not_started),
+              'the fields take typing and the button a press before the program has loaded')
         check(wait_for(driver, "return performance.getEntriesByName('vorn-interactive').length"),
               'the program starts')
-        press_on_button(driver, Keys.SPACE)
-        check(shows(driver, example[1]), 'what was typed before it started is computed')
+        check(poll(lambda: shows(driver, example[1]), 5),
+              'the press before it started is answered with what the fields held by then')
     finally:
         driver.quit()
         server.stop()
@@ -287,7 +316,7 @@ def run(engine, site, tools, shot=None):
         server.stop()
     test_start_up_failures(engine, site)
     test_first_visit_weight(engine, site)
-    test_typing_before_the_program(engine, site, example)
+    test_using_the_form_before_the_program(engine, site, form, example)
     if 'scale' in ABILITIES[engine]:
         test_scaled(engine, site, shot[:-len('.png')] if shot else None)
 

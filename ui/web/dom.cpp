@@ -48,6 +48,7 @@ EM_JS(void, vorn_dom_remove_form, (int id), {
 EM_JS(void, vorn_dom_show_form, (int id), {
   document.getElementById('form' + id).hidden = false;
   performance.mark('vorn-interactive');  // for the start-up benchmark
+  document.dispatchEvent(new Event('vorn-started'));  // for a press the page kept
 });
 
 EM_JS(int, vorn_dom_new_control, (int form, const char* tag, const char* id, const char* caption), {
@@ -99,18 +100,10 @@ EM_JS(void, vorn_dom_show_start_when_left, (const char* id), {
   element.addEventListener('blur', () => { if (document.hasFocus()) element.scrollLeft = 0; });
 });
 
-EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id), {
-  const element = document.getElementById(UTF8ToString(id));
-  element.addEventListener('keydown', (event) => {
-    const step = {ArrowRight : 1, ArrowDown : 1, ArrowLeft : -1, ArrowUp : -1}[event.key];
-    if (!step || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
-    const stops = [...element.parentElement.querySelectorAll('[tabindex="0"]')];
-    const next = stops[(stops.indexOf(element) + step + stops.length) % stops.length];
-    event.preventDefault();
-    next.focus();
-    if (next.select) next.select();
-  });
-});
+// A mark in the page's HTML, which the page's start script acts on: so the keys work from
+// the first paint, before the program is there.
+EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id),
+      { document.getElementById(UTF8ToString(id)).dataset.arrowsMoveFocus = ''; });
 
 EM_JS(void, vorn_dom_press_calls, (const char* id, void* button), {
   document.getElementById(UTF8ToString(id))

@@ -32,6 +32,9 @@ void MakeField(const char* id, bool readOnly, int maxLength);
 
 // Handlers, for made and adopted elements alike.
 void ShowStartWhenLeft(const char* id);
+// From the element the arrow keys move the focus to the next or previous tab stop,
+// wrapping, and select a field's text; the page's start script does it, for the element
+// marked here.
 void MoveFocusWithArrows(const char* id);
 // A press calls vorn_web_press(button).
 void PressCalls(const char* id, void* button);
