@@ -239,16 +239,15 @@ def test_colours(engine, url, example, shots):
             with (phone_page(engine, url, PHONES[0], scheme) if place == 'phone'
                   else desktop_page(engine, url, scheme)) as driver:
                 started(driver)
-                driver.execute_script("document.getElementById('FoldEvEdit').value ="
-                                      ' arguments[0]', LONGEST[0])
+                for field, text in example[0].items():
+                    driver.execute_script('document.getElementById(arguments[0]).value ='
+                                          ' arguments[1]', field, text)
+                driver.execute_script("document.getElementById('Button1').click()")
                 colours = driver.execute_script(COLOURS, TEXTS)
                 if place == 'phone' or scheme != 'forced':
                     shot = f'{engine}-{scheme}' + ('-phone' if place == 'phone' else '')
                     (screenshot if place == 'phone' else save)(
                         driver, os.path.join(shots, shot + '.png'))
-                for field, text in example[0].items():
-                    driver.execute_script('document.getElementById(arguments[0]).value ='
-                                          ' arguments[1]', field, text)
                 driver.execute_script("document.getElementById('KnownCardsEdit').value = '52';"
                                       "document.getElementById('Button1').click()")
                 colours.update(driver.execute_script(COLOURS, DIALOG))
