@@ -11,6 +11,7 @@ touch) is marked "Chromium only"; the tests ask can() before they use it."""
 
 import atexit
 import contextlib
+import glob
 import json
 import os
 import shutil
@@ -29,7 +30,8 @@ from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 from site_server import free_port, poll
 
 ENGINES = ('chromium', 'firefox', 'webkit')
-MINI_BROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
+# WebKitGTK's own browser, in the library's folder for the machine's architecture.
+MINI_BROWSER = (glob.glob('/usr/lib/*/webkit2gtk-4.1/MiniBrowser') or ['MiniBrowser'])[0]
 
 failures = []
 
@@ -238,7 +240,8 @@ MARIONETTE = {
     Command.SET_WINDOW_RECT: 'SetWindowRect', Command.GET_WINDOW_RECT: 'GetWindowRect',
     Command.SET_TIMEOUTS: 'SetTimeouts', Command.SWITCH_TO_FRAME: 'SwitchToFrame',
     Command.SWITCH_TO_PARENT_FRAME: 'SwitchToParentFrame',
-    Command.W3C_GET_CURRENT_WINDOW_HANDLE: 'GetWindowHandle', Command.SWITCH_TO_WINDOW: 'SwitchToWindow',
+    Command.W3C_GET_CURRENT_WINDOW_HANDLE: 'GetWindowHandle',
+    Command.SWITCH_TO_WINDOW: 'SwitchToWindow',
 }
 
 

@@ -219,10 +219,19 @@ return Object.fromEntries(Object.entries(arguments[0]).map(([what, selector]) =>
                  g.map(Math.round)]];
 }));
 """
-TEXTS = {'title': '.caption', 'caption': '#Label1', 'hint': '#Label6',
-         'field': '#MoneyToCallEdit', 'result': '#CallEvEdit', 'button': '#Button1'}
 DIALOG = {'dialog title': 'dialog[open] h1', 'dialog text': 'dialog[open] p',
           'dialog button': 'dialog[open] button'}
+
+
+def texts(form):
+    """Every text of the form by what it is, as the description has it: the title, each
+    caption, the hint (the red one), each field and result, and the button."""
+    def kind(c):
+        if c['class'] == 'Label':
+            return 'hint' if c['red'] else 'caption'
+        return {'Edit': 'result' if c['readOnly'] else 'field', 'Button': 'button'}[c['class']]
+    return {'title': '.caption',
+            **{f"{kind(c)} {c['name']}": '#' + c['name'] for c in form['controls']}}
 
 
 def schemes(engine):
@@ -232,7 +241,7 @@ def schemes(engine):
 # Light, dark as the browser is, or in the user's forced palette; on the desktop and on
 # a phone: every text readable on its ground, the form's own texts and the fault's dialog,
 # and the hint red (but where a forced palette replaces it).
-def test_colours(engine, url, example, shots):
+def test_colours(engine, url, form, example, shots):
     for scheme in schemes(engine):
         for place in ['desktop', 'phone']:
             name = f'{scheme} {place}'
@@ -243,7 +252,7 @@ def test_colours(engine, url, example, shots):
                     driver.execute_script('document.getElementById(arguments[0]).value ='
                                           ' arguments[1]', field, text)
                 driver.execute_script("document.getElementById('Button1').click()")
-                colours = driver.execute_script(COLOURS, TEXTS)
+                colours = driver.execute_script(COLOURS, texts(form))
                 if place == 'phone' or scheme != 'forced':
                     shot = f'{engine}-{scheme}' + ('-phone' if place == 'phone' else '')
                     (screenshot if place == 'phone' else save)(
@@ -255,18 +264,20 @@ def test_colours(engine, url, example, shots):
 
 
 def check_colours(name, scheme, colours):
+    def grounds(kind):
+        return [pair[1] for what, pair in colours.items() if pair and what.startswith(kind)]
     if scheme == 'dark':
-        face, field = colours['caption'][1], colours['field'][1]
-        check(luminance(face) < 0.1 and luminance(field) < 0.1,
-              f'{name}: the form and its fields are dark ({face}, {field})')
-    if scheme != 'forced':
-        check(colours['hint'][0] == [255, 0, 0],
-              f'{name}: the hint stays red ({colours["hint"][0]})')
+        dark = grounds('caption') + grounds('field')
+        check(all(luminance(g) < 0.1 for g in dark),
+              f'{name}: the form and its fields are dark ({dark})')
     for what, pair in colours.items():
         if pair is None:
             check(False, f'{name}: there is a {what}')
             continue
-        least = HINT_CONTRAST if what == 'hint' else TEXT_CONTRAST
+        hint = what.startswith('hint')
+        if hint and scheme != 'forced':
+            check(pair[0] == [255, 0, 0], f'{name}: the {what} stays red ({pair[0]})')
+        least = HINT_CONTRAST if hint else TEXT_CONTRAST
         ratio = contrast(*pair)
         check(ratio >= least, f'{name}: the {what}, {pair[0]} on {pair[1]}, at {ratio:.1f}:1'
                               f' (at least {least}:1)')
@@ -316,7 +327,8 @@ def test_iphone(engine, url):
                  page['bar'] == ['default'] and page['themes'] == [
                      '(prefers-color-scheme: dark)', '(prefers-color-scheme: light)']),
                 ('the page covers a notched screen, its controls padded into the safe area',
-                 'viewport-fit=cover' in page['viewport'] and ' '.join(page['padding'].split()) == inset),
+                 'viewport-fit=cover' in page['viewport']
+                 and ' '.join(page['padding'].split()) == inset),
                 ('a tap presses the button at once, with no grey flash',
                  page['touch'] == 'manipulation' and page['flash'] == 'rgba(0, 0, 0, 0)')]:
             check(holds, f'iPhone: {what}: {page}')
@@ -350,7 +362,7 @@ def run(engine, site, tools, axe, shots):
         for phone in PHONES:
             test_phone(engine, server.url, form, example, phone, shots)
         test_desktop(engine, server.url, form, shots)
-        test_colours(engine, server.url, example, shots)
+        test_colours(engine, server.url, form, example, shots)
         if 'tap highlight' in ABILITIES[engine]:
             test_iphone(engine, server.url)
         test_axe(engine, server.url, axe)

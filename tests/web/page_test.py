@@ -147,7 +147,8 @@ def check_leaving_a_field(driver):
                         ("document.hasFocus = () => false; e.dispatchEvent(new FocusEvent('blur'));"
                          'delete document.hasFocus', True)]:
         driver.execute_script("const e = document.getElementById('MoneyToCallEdit');"
-                              "e.value = '-' + '8'.repeat(60); e.focus(); e.setSelectionRange(61, 61)")
+                              "e.value = '-' + '8'.repeat(60); e.focus();"
+                              'e.setSelectionRange(61, 61)')
         wait_for(driver, "return document.getElementById('MoneyToCallEdit').scrollLeft > 0", 2)
         start, left = driver.execute_script(
             "const e = document.getElementById('MoneyToCallEdit'); const start = e.scrollLeft;"
