@@ -62,9 +62,13 @@ class Page:
         self.script('const e = document.getElementById(arguments[0]); e.focus(); e.select()', name)
         insert_text(self.driver, text)
 
+    # A drag's selection is on screen before the user's next key: Firefox scrolls a field
+    # to a selection set from a script only at its next frame, so the step waits for it.
     def select(self, name, start, end):
         self.script('document.getElementById(arguments[0]).setSelectionRange(arguments[1],'
                     ' arguments[2])', name, start, end)
+        self.driver.execute_async_script('const done = arguments[arguments.length - 1];'
+                                         'requestAnimationFrame(() => requestAnimationFrame(done))')
 
     def click(self, name):
         self.driver.find_element(By.ID, name).click()
