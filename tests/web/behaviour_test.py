@@ -13,7 +13,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browsers import browser, check, insert_text, started, verdict, wait_for
+from browsers import browser, check, insert_text, painted, started, verdict, wait_for
 from native_tools import form_description, suite
 from site_server import SiteServer, poll
 
@@ -67,8 +67,7 @@ class Page:
     def select(self, name, start, end):
         self.script('document.getElementById(arguments[0]).setSelectionRange(arguments[1],'
                     ' arguments[2])', name, start, end)
-        self.driver.execute_async_script('const done = arguments[arguments.length - 1];'
-                                         'requestAnimationFrame(() => requestAnimationFrame(done))')
+        painted(self.driver)
 
     def click(self, name):
         self.driver.find_element(By.ID, name).click()

@@ -308,6 +308,14 @@ def started(driver):
     return wait_for(driver, STARTED)
 
 
+def painted(driver):
+    """Once what the page has changed is on screen: two frames on, the second drawn after
+    the first's changes. WebKitGTK's screenshots and Firefox's scrolling to a selection
+    set from a script come only with a frame."""
+    driver.execute_async_script('const done = arguments[arguments.length - 1];'
+                                'requestAnimationFrame(() => requestAnimationFrame(done))')
+
+
 def insert_text(driver, text):
     """Text put in where the focused field's selection is, as a paste or a phone's
     keyboard puts it: through the browser's editing, so that the field's length limit

@@ -20,7 +20,8 @@ import sys
 
 from selenium.webdriver.common.by import By
 
-from browsers import ABILITIES, browser, can, check, insert_text, started, tap, verdict
+from browsers import (ABILITIES, browser, can, check, insert_text, painted, started, tap,
+                      verdict)
 from native_tools import form_description, worked_example
 from page_test import LONGEST, check_results_fit
 from site_server import FRAME, SiteServer
@@ -88,10 +89,9 @@ image.src = 'data:image/png;base64,' + arguments[0];
 def screenshot(driver, path):
     """What the phone's screen shows: the viewport, or the frame that stands for it."""
     if can(driver, 'devtools'):
-        driver.save_screenshot(path)
+        save(driver, path)
         return
-    driver.execute_async_script('const done = arguments[arguments.length - 1];'
-                                'requestAnimationFrame(() => requestAnimationFrame(done))')
+    painted(driver)
     driver.switch_to.default_content()
     picture = driver.execute_async_script(CROP, driver.get_screenshot_as_base64())
     with open(path, 'wb') as file:
@@ -175,7 +175,7 @@ def test_desktop(engine, url, form, shots):
         for name, text in zip(['CallEvEdit', 'FoldEvEdit'], LONGEST):
             driver.execute_script('arguments[0].value = arguments[1]',
                                   driver.find_element(By.ID, name), text)
-        driver.save_screenshot(os.path.join(shots, f'{engine}-desktop-1280x800.png'))
+        save(driver, os.path.join(shots, f'{engine}-desktop-1280x800.png'))
     finally:
         driver.quit()
 
@@ -294,6 +294,7 @@ def desktop_page(engine, url, scheme='light'):
 
 
 def save(driver, path):
+    painted(driver)
     driver.save_screenshot(path)
 
 

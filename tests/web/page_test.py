@@ -23,7 +23,8 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browsers import ABILITIES, browser, can, check, drawn_faces, started, verdict, wait_for
+from browsers import (ABILITIES, browser, can, check, drawn_faces, painted, started, verdict,
+                      wait_for)
 from native_tools import form_description, worked_example
 from site_server import SiteServer, poll
 
@@ -174,6 +175,7 @@ def test_scaled(engine, site, shots):
                                           "'-0.0000808510638297872';"
                                           "document.getElementById('CallEvEdit').value ="
                                           "'-4.94065645841247E-324'")
+                    painted(driver)
                     driver.save_screenshot(f'{shots}-x{scale}.png')
             finally:
                 driver.quit()
@@ -301,6 +303,7 @@ def run(engine, site, tools, shot=None):
         if shot:
             fill(driver, example[0])
             press_on_button(driver, Keys.SPACE)
+            painted(driver)
             driver.save_screenshot(shot)
         if can(driver, 'console'):
             errors = [entry['message'] for entry in driver.get_log('browser')
