@@ -82,36 +82,36 @@ TEST_F(SharedLayer, StartsARowJustBelowTheRowAbove) {
   }
 }
 
-// What each kind of control is told, as every toolkit receives it: a caption grows and
-// takes no focus; a field is a stop, limited, shows its start when left and keeps its
-// arrows, a result on the field face like any field; the button gives its arrows to the
-// focus.
-TEST_F(SharedLayer, TellsEachKindOfControlItsRules) {
+// What the window's own checks cannot tell apart on every screen: the colours and the
+// arrows' targets each control is told, as the design gives them. The hint is pure red
+// whatever the theme; every other text and ground is the theme's, a result on the field
+// face like any field; from the button the arrows go to the neighbouring stops, wrapping.
+TEST_F(SharedLayer, TellsEachControlItsColoursAndWhereTheArrowsGo) {
   TForm1 form(nullptr);
+  using enum ColourRole;
   struct Case {
     const TControl* control;
-    bool tabStop, readOnly, grows, showsStart, arrowsMoveFocus;
-    int maxLength;
-    FaceColour face;
+    Colour text, face;
+    std::string_view next, previous;
   };
   const Case cases[] = {
-      {form.Label1, false, false, true, false, false, 0, FaceColour::Window},
-      {form.MoneyToCallEdit, true, false, false, true, false, TEdit::kMaxLength, FaceColour::Field},
-      {form.FoldEvEdit, true, true, false, true, false, TEdit::kMaxLength, FaceColour::Field},
-      {form.Button1, true, false, false, false, true, 0, FaceColour::Button},
+      {form.Label6, {Fixed, 0xFF0000}, {Window}, "", ""},
+      {form.Label1, {WindowText}, {Window}, "", ""},
+      {form.MoneyToCallEdit, {FieldText}, {Field}, "", ""},
+      {form.FoldEvEdit, {FieldText}, {Field}, "", ""},
+      {form.Button1, {ButtonText}, {Button}, "MoneyToCallEdit", "FoldEvEdit"},
   };
   for (const Case& c : cases) {
     const ControlPlan& told = *c.control->Native()->plan;
-    const std::string name(told.name);
-    EXPECT_EQ(&told, &c.control->Plan()) << name;
-    EXPECT_EQ(told.tabStop, c.tabStop) << name;
-    EXPECT_EQ(told.readOnly, c.readOnly) << name;
-    EXPECT_EQ(told.growsToCaption, c.grows) << name;
-    EXPECT_EQ(told.showsStartWhenLeft, c.showsStart) << name;
-    EXPECT_EQ(told.arrowsMoveFocus, c.arrowsMoveFocus) << name;
-    EXPECT_EQ(told.maxLength, c.maxLength) << name;
-    EXPECT_EQ(told.face, c.face) << name;
+    SCOPED_TRACE(std::string(told.name));
+    EXPECT_EQ(&told, &c.control->Plan());
+    EXPECT_EQ(told.text.role, c.text.role);
+    EXPECT_EQ(told.text.rgb, c.text.rgb) << std::hex << told.text.rgb;
+    EXPECT_EQ(told.face, c.face);
+    EXPECT_EQ(told.arrowNext, c.next);
+    EXPECT_EQ(told.arrowPrevious, c.previous);
   }
+  EXPECT_EQ(form.Plan().face, Colour{Window});
 }
 
 // The designed faces come with the metric-compatible one a system may have instead; a

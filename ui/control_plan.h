@@ -3,13 +3,19 @@
 // A window and its controls as a toolkit makes them: the form's description with every
 // rule of the shared layer already applied, so that a toolkit maps each field to native
 // calls and decides nothing itself. Each rule is written once, in control_plan.cpp.
+//
+// Every field is for every toolkit. Where one cannot honour a field, the field's comment
+// says so and why; nothing else may be left unread.
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "ui/form_description.h"
 
 // A face as asked for, and the face with the same metrics that stands in for it where the
-// system does not have it (empty: none is needed). Toolkits try them in this order.
+// system does not have it (empty: none is needed). Toolkits try them in this order; the
+// page names both in its font list.
 struct FontPlan {
   std::string_view family;
   std::string_view fallback;
@@ -19,8 +25,18 @@ struct FontPlan {
   bool operator==(const FontPlan&) const = default;
 };
 
-// The face a control stands on, by role, for the toolkit's own palette.
-enum class FaceColour { Window, Field, Button };
+enum class ControlKind { Label, Field, Button };
+
+// The system palette's colour for a part of a window, which follows the user's theme, or
+// a colour of the design's own, which no theme changes.
+enum class ColourRole { WindowText, Window, FieldText, Field, ButtonText, Button, Fixed };
+
+struct Colour {
+  ColourRole role;
+  std::uint32_t rgb = 0;  // 0xRRGGBB, for ColourRole::Fixed only
+
+  bool operator==(const Colour&) const = default;
+};
 
 struct Size {
   int width, height;
@@ -31,22 +47,27 @@ struct ControlPlan {
   std::string_view caption;      // a label's or button's text; empty for fields
   int left, top, width, height;  // designed pixels (96 dpi) in the window's client area
   FontPlan font;
-  ControlColour text;
-  FaceColour face;
+  ControlKind kind;
+  Colour text;  // its text's colour
+  Colour face;  // the ground it is drawn on
+  // The room between a field's border and its text, in designed pixels a side; 0 for
+  // controls that are not fields. Qt's styles set a field's room themselves and offer no
+  // way to narrow it short of a style sheet, which would replace the style; Qt leaves it.
+  int textMargin;
   bool readOnly;
   int maxLength;  // characters a user can type or paste; 0: not a field
   bool tabStop;   // whether Tab (and a click) can give it the focus
-  int tabIndex;   // its place among the stops, from 0; -1 for the others
   // A label measures its caption in the face it really got and widens or heightens
   // itself to fit it, never shrinking below the design and never moving.
   bool growsToCaption;
   // A field that loses the focus to another control of the same window shows its text
   // from the first character again; leaving the window keeps the view for the return.
   bool showsStartWhenLeft;
-  // The arrow keys take the focus to the next tab stop (Right, Down) or the previous one
-  // (Left, Up), wrapping, with a field's text selected; set where the control has no use
-  // for them, as a button has none.
-  bool arrowsMoveFocus;
+  // Where Right or Down (next) and Left or Up (previous) take the focus from this
+  // control, with the text selected if it is a field, as Tab selects it; empty where the
+  // control keeps the arrow keys for itself, as a field does for its caret.
+  std::string_view arrowNext;
+  std::string_view arrowPrevious;
 
   // The size to give the control, once the toolkit has measured its caption, in the same
   // pixels as `designed`.
@@ -58,6 +79,11 @@ struct WindowPlan {
   int left, top;                  // the frame's top-left corner on the screen
   int clientWidth, clientHeight;  // designed pixels
   FontPlan font;                  // the controls' font unless theirs says otherwise
+  Colour face;                    // the client area's ground
+  // The controls Tab visits, in that order, and every control as the eye reads the form;
+  // by name.
+  std::vector<std::string_view> tabOrder;
+  std::vector<std::string_view> readingOrder;
 };
 
 ControlPlan ResolveControl(const ControlDescription& control, const FormDescription& form);

@@ -3,7 +3,6 @@
 
 #include "ui/gui_library.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "core/exceptions.h"
@@ -69,33 +68,17 @@ TControl* TForm::FindControlByName(std::string_view name) const {
 }
 
 std::vector<const TControl*> TForm::TabStops() const {
-  std::vector<const TControl*> stops;
-  for (const auto& control : controls_) {
-    if (control->Description().tabOrder >= 0) stops.push_back(control.get());
-  }
-  std::sort(stops.begin(), stops.end(), [](const TControl* a, const TControl* b) {
-    return a->Description().tabOrder < b->Description().tabOrder;
-  });
-  return stops;
+  return Named(plan_.tabOrder);
 }
 
 std::vector<const TControl*> TForm::ReadingOrder() const {
-  std::vector<const TControl*> order;
-  for (const auto& control : controls_) order.push_back(control.get());
-  const auto top = [](const TControl* c) { return c->Description().top; };
-  const auto left = [](const TControl* c) { return c->Description().left; };
-  std::sort(order.begin(), order.end(), [&](const TControl* a, const TControl* b) {
-    return std::pair(top(a), left(a)) < std::pair(top(b), left(b));
-  });
-  for (auto row = order.begin(); row != order.end();) {
-    auto end = row + 1;
-    for (int bottom = top(*row) + (*row)->Description().height;
-         end != order.end() && top(*end) < bottom; ++end)
-      bottom = std::max(bottom, top(*end) + (*end)->Description().height);
-    std::sort(row, end, [&](const TControl* a, const TControl* b) { return left(a) < left(b); });
-    row = end;
-  }
-  return order;
+  return Named(plan_.readingOrder);
+}
+
+std::vector<const TControl*> TForm::Named(std::span<const std::string_view> names) const {
+  std::vector<const TControl*> controls;
+  for (const std::string_view name : names) controls.push_back(FindControl<TControl>(name));
+  return controls;
 }
 
 void TForm::ThrowMissingControl(std::string_view name) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,10 +117,9 @@ class TForm : public TObject {
   const FormDescription& Description() const { return description_; }
   const WindowPlan& Plan() const { return plan_; }
   const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
-  // The controls that Tab visits, in their tab order.
+  // The controls that Tab visits, in their tab order, and every control as the eye reads
+  // the form, as the plan orders them.
   std::vector<const TControl*> TabStops() const;
-  // Every control as the eye reads the form: row by row from the top, each row from the
-  // left, where a row is the controls whose vertical extents overlap.
   std::vector<const TControl*> ReadingOrder() const;
   // The toolkit's window, opaque here.
   toolkit::Window* Native() const { return window_.get(); }
@@ -128,6 +128,7 @@ class TForm : public TObject {
 
  private:
   TControl* FindControlByName(std::string_view name) const;
+  std::vector<const TControl*> Named(std::span<const std::string_view> names) const;
   [[noreturn]] static void ThrowMissingControl(std::string_view name);
   void CreateControls();
   void ConnectControls();

@@ -65,7 +65,6 @@ async function prerender() {
   // loading the program added to the page is left out, as the page adds it again.
   const page = new JSDOM(html);
   const document = page.window.document;
-  const name = document.title;
   // The form comes before the page's own text about it, which a reader takes in after.
   const form = document.importNode(shown(), true);
   const after = document.querySelector('body > .guide');
@@ -73,14 +72,14 @@ async function prerender() {
   document.title = dom.window.document.title;
   dom.window.close();
   const rules = movedStyles(document);
-  return {html: page.serialize(), rules, bold: boldText(document, name)};
+  return {html: page.serialize(), rules, bold: boldText(document)};
 }
 
-// What the bold face shows: the captions, the form's caption, and the program's name, which
-// titles its messages (the page's title as staged).
-function boldText(document, name) {
-  const captions = [...document.querySelectorAll('.label, .caption')].map((e) => e.textContent);
-  return [...new Set(captions.join('') + name)].join('');
+// What the bold face shows: the form's captions. The title bar and the messages are in
+// the system's own face, as a window's frame is.
+function boldText(document) {
+  const captions = [...document.querySelectorAll('.label')].map((e) => e.textContent);
+  return [...new Set(captions.join(''))].join('');
 }
 
 // The program styles its elements one by one, which a page may do; but the page's

@@ -169,7 +169,10 @@ def test_desktop(engine, url, form, shots):
             r = rects[c['name']]
             placed = [r['left'] - client[0], r['top'] - client[1], r['width'], r['height']]
             designed = [c['left'], c['top'], c['width'], c['height']]
-            check(placed == designed, f"{c['name']} at {placed}, as designed")
+            # A caption grows to its text where the face needs more room, and only then.
+            grown = c['class'] == 'Label' and placed[:2] == designed[:2] and all(
+                p >= d for p, d in zip(placed[2:], designed[2:]))
+            check(placed == designed or grown, f"{c['name']} at {placed}, as designed")
         middle = client[0] + client[2] / 2
         check(abs(middle - 640) <= 1, f'the form stands in the middle of the page ({middle})')
         for name, text in zip(['CallEvEdit', 'FoldEvEdit'], LONGEST):

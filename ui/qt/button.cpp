@@ -5,8 +5,6 @@
 
 namespace toolkit {
 
-// A push button moves the focus with the arrow keys by itself, as the plan asks of a
-// button.
 Control* NewButton(Window& window, const ControlPlan& plan, TButton& button) {
   auto* widget = new QPushButton(ToQString(plan.caption), window.widget.get());
   ApplyPlan(*widget, plan);

@@ -1,5 +1,7 @@
 #include <QVariant>
 
+#include "ui/qt/arrow_keys.h"
+#include "ui/qt/colour.h"
 #include "ui/qt/font.h"
 #include "ui/qt/native.h"
 
@@ -10,13 +12,8 @@ void ApplyPlan(QWidget& widget, const ControlPlan& plan) {
   widget.setGeometry(plan.left, plan.top, plan.width, plan.height);
   widget.setFont(ToQFont(plan.font));
   if (!plan.tabStop) widget.setFocusPolicy(Qt::NoFocus);
-  // The faces are the style's own for each kind of widget; only the text has a colour
-  // the style does not give.
-  if (plan.text == ControlColour::Red) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    widget.setPalette(palette);
-  }
+  ApplyColours(widget, plan.text, plan.face);
+  MoveFocusWithArrows(widget, plan);
 }
 
 // Labels, fields and buttons all keep their text in the property "text". Fields hold

@@ -35,7 +35,8 @@ struct Window {
   }
 };
 
-// What every control takes from its plan alike: its name, place, font, focus and colour.
+// What every control takes from its plan alike: its name, place, font, focus, colours and
+// arrow keys.
 void ApplyPlan(QWidget& widget, const ControlPlan& plan);
 
 }  // namespace toolkit

@@ -1,5 +1,6 @@
 #include <QLabel>
 
+#include "ui/qt/colour.h"
 #include "ui/qt/font.h"
 #include "ui/qt/native.h"
 
@@ -11,6 +12,7 @@ Window* NewWindow(const WindowPlan& plan) {
   QWidget& widget = *window->widget;
   widget.setWindowTitle(ToQString(plan.caption));
   widget.setFont(ToQFont(plan.font));
+  ApplyFace(widget, plan.face);
   widget.resize(plan.clientWidth, plan.clientHeight);
   // The frame's top-left corner at the designed place.
   widget.move(plan.left, plan.top);

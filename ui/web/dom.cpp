@@ -78,6 +78,18 @@ EM_JS(void, vorn_dom_set_font, (const char* selector, const char* families, int 
   style.fontWeight = bold ? 'bold' : 'normal';
 });
 
+// As custom properties, which the style sheet applies: a pressed button and a phone's
+// wider fields refine them there.
+EM_JS(void, vorn_dom_set_colours, (const char* selector, const char* text, const char* face), {
+  const style = document.querySelector(UTF8ToString(selector)).style;
+  if (UTF8ToString(text)) style.setProperty('--text', UTF8ToString(text));
+  style.setProperty('--ground', UTF8ToString(face));
+});
+
+EM_JS(void, vorn_dom_set_text_margin, (const char* id, int margin), {
+  document.getElementById(UTF8ToString(id)).style.setProperty('--text-margin', margin + 'px');
+});
+
 EM_JS(void, vorn_dom_add_class, (const char* id, const char* name),
       { document.getElementById(UTF8ToString(id)).classList.add(UTF8ToString(name)); });
 
@@ -100,10 +112,13 @@ EM_JS(void, vorn_dom_show_start_when_left, (const char* id), {
   element.addEventListener('blur', () => { if (document.hasFocus()) element.scrollLeft = 0; });
 });
 
-// A mark in the page's HTML, which the page's start script acts on: so the keys work from
+// Marks in the page's HTML, which the page's start script acts on: so the keys work from
 // the first paint, before the program is there.
-EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id),
-      { document.getElementById(UTF8ToString(id)).dataset.arrowsMoveFocus = ''; });
+EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id, const char* next, const char* previous), {
+  const element = document.getElementById(UTF8ToString(id));
+  element.dataset.arrowNext = UTF8ToString(next);
+  element.dataset.arrowPrevious = UTF8ToString(previous);
+});
 
 EM_JS(void, vorn_dom_press_calls, (const char* id, void* button), {
   document.getElementById(UTF8ToString(id))
@@ -214,6 +229,14 @@ void SetFont(const char* selector, const char* families, int size, bool bold) {
   vorn_dom_set_font(selector, families, size, bold);
 }
 
+void SetColours(const char* selector, const char* text, const char* face) {
+  vorn_dom_set_colours(selector, text, face);
+}
+
+void SetTextMargin(const char* id, int margin) {
+  vorn_dom_set_text_margin(id, margin);
+}
+
 void AddClass(const char* id, const char* name) {
   vorn_dom_add_class(id, name);
 }
@@ -226,8 +249,8 @@ void ShowStartWhenLeft(const char* id) {
   vorn_dom_show_start_when_left(id);
 }
 
-void MoveFocusWithArrows(const char* id) {
-  vorn_dom_move_focus_with_arrows(id);
+void MoveFocusWithArrows(const char* id, const char* next, const char* previous) {
+  vorn_dom_move_focus_with_arrows(id, next, previous);
 }
 
 void PressCalls(const char* id, void* button) {

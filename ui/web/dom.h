@@ -26,16 +26,21 @@ bool NewControl(int form, const char* tag, const char* id, const char* caption);
 void Place(const char* id, int left, int top, int width, int height);
 // The font of the element the CSS selector finds; families is a CSS font-family list.
 void SetFont(const char* selector, const char* families, int size, bool bold);
+// The text's and the ground's colour (CSS values; no text: the element's own) of the
+// element the selector finds.
+void SetColours(const char* selector, const char* text, const char* face);
+// The room between a field's border and its text, on each side.
+void SetTextMargin(const char* id, int margin);
 void AddClass(const char* id, const char* name);
 // A text input, with no correction, capitalisation or filling.
 void MakeField(const char* id, bool readOnly, int maxLength);
 
 // Handlers, for made and adopted elements alike.
 void ShowStartWhenLeft(const char* id);
-// From the element the arrow keys move the focus to the next or previous tab stop,
-// wrapping, and select a field's text; the page's start script does it, for the element
-// marked here.
-void MoveFocusWithArrows(const char* id);
+// From the element Right or Down moves the focus to the element next, Left or Up to
+// previous (empty: neither), selecting a field's text; the page's start script does it,
+// for the element marked here.
+void MoveFocusWithArrows(const char* id, const char* next, const char* previous);
 // A press calls vorn_web_press(button).
 void PressCalls(const char* id, void* button);
 

@@ -25,5 +25,7 @@ struct Window {
 
 // A CSS font-family list: the plan's faces in their order, then the browser's own.
 std::string CssFamilies(const FontPlan& font);
+// A CSS colour: the style sheet's value for a palette role, or the fixed colour.
+std::string CssColour(const Colour& colour);
 
 }  // namespace toolkit

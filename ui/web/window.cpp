@@ -11,8 +11,10 @@ Window* NewWindow(const WindowPlan& plan) {
   window->id = ++forms;
   if (dom::NewForm(window->id, std::string(plan.caption).c_str())) {
     dom::SetClientArea(window->id, plan.clientWidth, plan.clientHeight);
-    dom::SetFont(("#form" + std::to_string(window->id) + " > .client").c_str(),
-                 CssFamilies(plan.font).c_str(), plan.font.pixelHeight, plan.font.bold);
+    const std::string form = "#form" + std::to_string(window->id);
+    dom::SetFont((form + " > .client").c_str(), CssFamilies(plan.font).c_str(),
+                 plan.font.pixelHeight, plan.font.bold);
+    dom::SetColours(form.c_str(), "", CssColour(plan.face).c_str());
   }
   return window;
 }

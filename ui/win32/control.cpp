@@ -33,8 +33,8 @@ Control* NewLabel(Window& window, const ControlPlan& plan) {
 }
 
 // The form's window procedure presses the button for its BN_CLICKED, which the button
-// sends for the mouse, for Space, and for Enter (see the message loop). A button does not
-// ask for the arrow keys (WM_GETDLGCODE), so they move the focus from it, as its plan asks.
+// sends for the mouse, for Space, and for Enter (see the message loop); the message loop
+// moves the focus for the arrow keys, as the plan says.
 Control* NewButton(Window& window, const ControlPlan& plan, TButton& button) {
   Control& control = NewControlWindow(window, plan, L"BUTTON", BS_PUSHBUTTON, 0);
   control.button = &button;

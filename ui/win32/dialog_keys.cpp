@@ -1,5 +1,7 @@
 #include "ui/win32/dialog_keys.h"
 
+#include "ui/win32/native.h"
+
 namespace {
 
 // Enter on a focused push button presses it, as Space does. The dialog manager would
@@ -14,24 +16,31 @@ bool PressedFocusedButton(const MSG& message) {
   return true;
 }
 
+const toolkit::Control* Find(const toolkit::Window& window, auto matches) {
+  for (const auto& control : window.controls) {
+    if (matches(*control)) return control.get();
+  }
+  return nullptr;
+}
+
 // The dialog manager asks a window that is not a dialog to move the focus for an arrow key
-// (WM_NEXTDLGCTL), which only a dialog's own procedure does; so the move is made here, to
-// the neighbouring tab stop, with a field's text selected as Tab selects it.
+// (WM_NEXTDLGCTL), which only a dialog's own procedure does; so the move is made here,
+// where the focused control's plan says, with a field's text selected as Tab selects it.
 bool MovedByArrow(HWND form, const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   const bool back = message.wParam == VK_LEFT || message.wParam == VK_UP;
   if (!back && message.wParam != VK_RIGHT && message.wParam != VK_DOWN) return false;
+  const auto* window = reinterpret_cast<toolkit::Window*>(GetWindowLongPtrW(form, GWLP_USERDATA));
   HWND focus = GetFocus();
-  if (!focus || !IsChild(form, focus)) return false;
-  MSG copy = message;
-  if (SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&copy)) &
-      DLGC_WANTARROWS)
-    return false;
-  HWND next = GetNextDlgTabItem(form, focus, back);
-  if (!next || next == focus) return true;
-  if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-    SendMessageW(next, EM_SETSEL, 0, -1);
-  SetFocus(next);
+  const toolkit::Control* from =
+      window ? Find(*window, [focus](const auto& c) { return c.handle == focus; }) : nullptr;
+  if (!from) return false;
+  const std::string_view to = back ? from->plan.arrowPrevious : from->plan.arrowNext;
+  if (to.empty()) return false;  // the control's own keys, as a field's caret
+  const toolkit::Control* next = Find(*window, [to](const auto& c) { return c.plan.name == to; });
+  if (!next) return true;
+  if (next->plan.kind == ControlKind::Field) SendMessageW(next->handle, EM_SETSEL, 0, -1);
+  SetFocus(next->handle);
   return true;
 }
 

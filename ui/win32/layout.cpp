@@ -5,14 +5,9 @@
 
 namespace {
 
-// The room an edit leaves between its border and its text, in designed pixels a side.
-// The system's default follows the font and is about four pixels under Wine, which left
-// the longest results (22 characters) a pixel or two short of room in a 137-pixel field.
-constexpr int kEditTextMargin = 1;
-
 // Set after the font, which resets the margins to the system's default.
-void SetTextMargins(HWND edit, UINT dpi) {
-  const int margin = Scale(kEditTextMargin, dpi);
+void SetTextMargins(HWND edit, int designed, UINT dpi) {
+  const int margin = Scale(designed, dpi);
   SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
@@ -48,7 +43,7 @@ void PlaceControl(toolkit::Window& window, const toolkit::Control& control) {
   const UINT dpi = window.dpi;
   const HFONT font = FontFor(window, plan.font);
   SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (plan.maxLength > 0) SetTextMargins(control.handle, dpi);  // a field
+  if (plan.kind == ControlKind::Field) SetTextMargins(control.handle, plan.textMargin, dpi);
   const Size size = plan.Fitted({Scale(plan.width, dpi), Scale(plan.height, dpi)},
                                 CaptionExtent(control.handle, font, plan.caption));
   SetWindowPos(control.handle, nullptr, Scale(plan.left, dpi), Scale(plan.top, dpi), size.width,

@@ -1,6 +1,7 @@
 #include "ui/win32/window_procedure.h"
 
 #include "ui/gui_library.h"
+#include "ui/win32/colour.h"
 #include "ui/win32/layout.h"
 #include "ui/win32/native.h"
 
@@ -17,13 +18,12 @@ const toolkit::Control* ControlOf(const toolkit::Window& window, LPARAM handle) 
   return nullptr;
 }
 
-// The system sends this for labels and read-only fields, which it would grey.
+// The system asks for these colours for labels and fields, read-only or not (it would grey
+// a read-only one); a push button draws its own face.
 LRESULT Paint(const ControlPlan& plan, HDC dc) {
-  const int face = plan.face == FaceColour::Field ? COLOR_WINDOW : COLOR_BTNFACE;
-  SetTextColor(dc,
-               plan.text == ControlColour::Red ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(face));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+  SetTextColor(dc, ColourOf(plan.text));
+  SetBkColor(dc, ColourOf(plan.face));
+  return reinterpret_cast<LRESULT>(BrushOf(plan.face));
 }
 
 // Moved to a screen of another density: take the size the system suggests and scale the
@@ -54,10 +54,18 @@ bool Handle(toolkit::Window& window, UINT message, WPARAM w, LPARAM l, LRESULT& 
       control->button->Click();
       return true;
     }
-    case WM_CTLCOLORSTATIC: {  // labels, and read-only edits
+    case WM_CTLCOLORSTATIC:  // labels, and read-only edits
+    case WM_CTLCOLOREDIT: {
       const toolkit::Control* control = ControlOf(window, l);
       if (!control) return false;
       result = Paint(control->plan, reinterpret_cast<HDC>(w));
+      return true;
+    }
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(window.handle, &client);
+      FillRect(reinterpret_cast<HDC>(w), &client, BrushOf(window.plan.face));
+      result = 1;
       return true;
     }
     case WM_DPICHANGED:
@@ -105,7 +113,7 @@ ATOM RegisterFormClass() {
                                                       GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.hbrBackground = nullptr;  // the window's plan gives its face (WM_ERASEBKGND)
   windowClass.lpszClassName = L"VornEvCalculatorForm";
   return RegisterClassExW(&windowClass);
 }
