@@ -2,8 +2,10 @@
 """The window's behaviours (tests/behaviours/window.txt), the same suite the Qt and Win32
 programs run, on the page in one engine (Chromium, Firefox or WebKitGTK): each behaviour
 on a fresh visit, driven by keys, clicks and pastes as a user does. The steps, their
-texts and counts are the C++ parser's, printed by behaviours_json. Error reports are the
-open dialogs, which Enter closes. Expected values come from the form description and the
+texts and counts are the C++ parser's, printed by behaviours_json. A paste is the
+browser's own insertion of the text at the selection (browsers.insert_text), to which the
+field's length limit applies as to a real paste; no clipboard is involved. Error reports
+are the open dialogs, which Enter closes. Expected values come from the form description and the
 worked example.
 Usage: behaviour_test.py ENGINE SITE-FOLDER NATIVE-TOOLS-FOLDER"""
 
