@@ -5,8 +5,8 @@ on a fresh visit, driven by keys, clicks and pastes as a user does. The steps, t
 texts and counts are the C++ parser's, printed by behaviours_json. A paste is the
 browser's own insertion of the text at the selection (browsers.insert_text), to which the
 field's length limit applies as to a real paste; no clipboard is involved. Error reports
-are the open dialogs, which Enter closes. Expected values come from the form description and the
-worked example.
+are the open dialogs, which Enter closes. Expected values come from the form description
+and the worked example.
 Usage: behaviour_test.py ENGINE SITE-FOLDER NATIVE-TOOLS-FOLDER"""
 
 import sys
