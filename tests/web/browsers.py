@@ -72,7 +72,7 @@ def browser(engine, size=(600, 500), scheme='light', scale=None, phone=None,
     if engine == 'chromium' and scheme != 'light':
         emulate(driver, **({'prefers_color_scheme': 'dark'} if scheme == 'dark'
                            else {'forced_colors': 'active'}))
-    if engine != 'chromium':
+    if not phone:
         _fit_viewport(driver, size)
     return driver
 
@@ -103,8 +103,8 @@ def _chromium(size, scheme, scale, phone, load):
     return webdriver.Chrome(service=ChromeService('/usr/bin/chromedriver'), options=options)
 
 
-# Headless windows have no frame, but a toolbar or scroll bars may take some of the size
-# asked for: the window grows until the page itself has it.
+# Headless windows have no frame, but the browser's own bars (drawn or not) may take some
+# of the size asked for: the window grows until the page itself has it.
 def _fit_viewport(driver, size):
     driver.set_window_rect(0, 0, *size)
     inner = driver.execute_script('return [innerWidth, innerHeight]')

@@ -148,17 +148,35 @@ def test_phone(engine, url, form, example, phone, shots):
         screenshot(driver, os.path.join(shots, f'{engine}-phone-{width}x{height}-fault.png'))
 
 
+PLACES = ("return ['.client', '.caption'].map((s) => {"
+          '  const r = document.querySelector(s).getBoundingClientRect();'
+          '  return [r.left, r.top, r.width, r.height]; })')
+
+
+def chromium_places(url):
+    driver = browser('chromium', size=(1280, 800))
+    try:
+        driver.get(url)
+        started(driver)
+        return driver.execute_script(PLACES)
+    finally:
+        driver.quit()
+
+
 # In a tab: the title bar across the top of the form, the client under it, and every
-# control at its designed place, the form in the middle of the page.
+# control at its designed place, the form in the middle of the page, and where Chromium
+# has it in a tab of the same size.
 def test_desktop(engine, url, form, shots):
+    reference = chromium_places(url) if engine != 'chromium' else None
     driver = browser(engine, size=(1280, 800))
     try:
         driver.get(url)
         check(started(driver), 'on a desktop screen the form appears')
-        client, caption = driver.execute_script(
-            "return ['.client', '.caption'].map((s) => {"
-            '  const r = document.querySelector(s).getBoundingClientRect();'
-            '  return [r.left, r.top, r.width, r.height]; })')
+        client, caption = driver.execute_script(PLACES)
+        if reference:
+            off = max(abs(a - b) for a, b in zip(client + caption, sum(reference, [])))
+            check(off <= 3, f'the form and its title bar {client} {caption} stand within 3 px'
+                            f' of where Chromium has them {reference} ({off:.1f} px)')
         check(client[2:] == [form['clientWidth'], form['clientHeight']],
               f'the form is {client[2]:.0f}x{client[3]:.0f} px, as designed')
         check(caption[0] == client[0] and caption[2] == client[2] and 0 < caption[3] <= 40

@@ -9,6 +9,7 @@ import multiprocessing
 import socket
 import functools
 import io
+import sys
 import time
 
 # A path the site has not: the page in a frame of WIDTHxHEIGHT px, as in /phone-frame/320x568.
@@ -57,9 +58,16 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
                 log.write(f'{self.path} {code}\n')
 
 
+class _Server(http.server.ThreadingHTTPServer):
+    # A browser that quits drops its open connections; that is no fault of the page's.
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def _serve(folder, port, settings):
     handler = functools.partial(type('Handler', (_QuietHandler,), settings), directory=folder)
-    http.server.ThreadingHTTPServer(('127.0.0.1', port), handler).serve_forever()
+    _Server(('127.0.0.1', port), handler).serve_forever()
 
 
 def poll(condition, seconds):
