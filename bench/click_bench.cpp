@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QPushButton>
 
-#include "tests/qt_widgets.h"
+#include "tests/qt/qt_widgets.h"
 #include "ui/form1.h"
 
 namespace {

@@ -24,7 +24,8 @@ import tempfile
 import textwrap
 import threading
 
-BEGIN, END = "<!-- lighthouse begin -->", "<!-- lighthouse end -->"
+from tables import MARKERS, command, commit, machine, rewrite
+
 # Headless Chromium as root in a container: no sandbox, no GPU, and nothing of its own on
 # the network (updates, sync, QUIC probes) to fall into the page's timings.
 CHROMIUM_FLAGS = ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
@@ -62,24 +63,6 @@ class GzipHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def command(*args):
-    return subprocess.run(args, check=True, capture_output=True, text=True).stdout.strip()
-
-
-def commit():
-    # The README is what this rewrites, so its own changes do not make the figures suspect.
-    short = command("git", "rev-parse", "--short", "HEAD")
-    dirty = command("git", "status", "--porcelain", "--", ".", ":!README.md")
-    return short + (" + changes" if dirty else "")
-
-
-def machine():
-    cpuinfo = pathlib.Path("/proc/cpuinfo").read_text()
-    models = re.findall(r"^model name\s*:\s*(.*)$", cpuinfo, re.M)
-    cores = len(re.findall(r"^processor\s*:", cpuinfo, re.M))
-    return f"{models[0] if models else 'unknown processor'}, {cores} cores"
-
-
 def audit(lighthouse, chromium, url, options, out):
     subprocess.run([lighthouse, url, "--quiet", "--only-categories=performance",
                     "--output=json", f"--output-path={out}", f"--chrome-path={chromium}",
@@ -102,9 +85,8 @@ def main():
     readme_path, site, lighthouse, chromium = sys.argv[1:5]
     runs = int(sys.argv[5]) if len(sys.argv) == 6 else 3
     readme = pathlib.Path(readme_path).read_text()
-    match = re.search(re.escape(BEGIN) + r"\n(.*?)\n" + re.escape(END), readme, re.S)
-    if not match:
-        sys.exit(f"{readme_path} has no {BEGIN} ... {END}")
+    if MARKERS[0].format("lighthouse") not in readme:
+        sys.exit(f"{readme_path} has no table to rewrite")
 
     handler = functools.partial(GzipHandler, directory=site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -136,9 +118,8 @@ def main():
                      f"| {m['largest-contentful-paint'] / 1000:.2f} s "
                      f"| {m['total-blocking-time']:.0f} ms | {m['performance']:.0f} "
                      f"| {m['total-byte-weight']:,.0f} bytes |")
-    new = "\n".join(lines)
-    pathlib.Path(readme_path).write_text(readme[:match.start(1)] + new + readme[match.end(1):])
-    print(new)
+    pathlib.Path(readme_path).write_text(
+        rewrite(readme, "lighthouse", lambda body: "\n".join(lines)))
 
 
 if __name__ == "__main__":

@@ -18,7 +18,7 @@ fi
 
 unset QT_QPA_PLATFORM
 probe=$PWD/build/bench/bench/libfirst_paint_probe.so
-closer=$PWD/build/bench/tests/send_close_request
+closer=$PWD/build/bench/tests/qt/send_close_request
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/text_to_double.h"
-#include "tests/text_to_double_model.h"
+#include "tests/core/text_to_double_model.h"
 
 using namespace vorn;  // the core under test
 

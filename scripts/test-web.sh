@@ -33,8 +33,8 @@ cmake --preset tests -B build/web-native -DVORN_BUILD_GUI=OFF -DVORN_WEB_SITE="$
 cmake --build build/web-native --target result_bits form_description_json behaviours_json
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-build/web-native/tests/result_bits >"$work/native"
-node build/web/tests/result_bits.js >"$work/wasm"
+build/web-native/tests/web/result_bits >"$work/native"
+node build/web/tests/web/result_bits.js >"$work/wasm"
 if ! cmp -s "$work/native" "$work/wasm"; then
   diff "$work/native" "$work/wasm" | head -20
   echo "FAIL: the WebAssembly build reads or computes other bits than the native one"

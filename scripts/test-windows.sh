@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program and the core's tests with MinGW-w64 and runs them under Wine on
 # a virtual X server: the core tests, the program's imports, the real window worked by
-# keyboard (tests/windows/window_test.sh), and the MSI and zip packages signed, installed,
-# upgraded and removed (tests/windows/package_test.sh). Installs what is missing first.
+# keyboard (tests/win32/window_test.sh), and the MSI and zip packages signed, installed,
+# upgraded and removed (tests/win32/package_test.sh). Installs what is missing first.
 # Usage: scripts/test-windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,10 +49,15 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # The "windows" presets: every test but the real program's window (label "program").
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 cmake --workflow --preset windows
+# The window's facts as the form description gives them, printed by a native build of the
+# description's JSON tool: Wine need not run it.
+cmake --preset tests -B build/web-native -DVORN_BUILD_GUI=OFF >/dev/null
+cmake --build build/web-native --target form_description_json
+build/web-native/tests/web/form_description_json >"$build/form.json"
 # The window test changes the resolution between runs, and so restarts the server itself.
 wineserver -k
 wineserver -w
 ctest --preset windows-program
 # The packages: signed, installed, upgraded and removed in the same prefix.
 keep_wine_running
-tests/windows/package_test.sh
+tests/win32/package_test.sh

@@ -1,6 +1,6 @@
 #pragma once
 
-// The texts of tests/behaviours/window.txt and tests/worked_example.txt, built into the
+// The texts of tests/behaviours/window.txt and tests/behaviours/worked_example.txt, built into the
 // test program (tests/CMakeLists.txt generates their definitions), so that a run under
 // Wine needs no path of the build machine.
 

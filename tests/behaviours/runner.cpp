@@ -85,7 +85,7 @@ class Run {
   }
 
   int Count(const std::string& written, int end) const {
-    return ExpandCount(written, TEdit::kMaxLength, end);
+    return ExpandCount(written, kPromisedFieldLimit, end);
   }
 
   void TypeWorkedExample() {

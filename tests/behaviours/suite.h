@@ -1,7 +1,7 @@
 #pragma once
 
 // The window's behaviours as tests/behaviours/window.txt writes them, and the worked
-// example of tests/worked_example.txt, read from their text.
+// example of tests/behaviours/worked_example.txt, read from their text.
 
 #include <map>
 #include <string>
@@ -30,6 +30,10 @@ WorkedExample ParseWorkedExample(std::string_view text);
 
 // A text as a step writes it, with C{N} standing for N times the character C.
 std::string ExpandText(std::string_view written);
+
+// The most characters a field takes, as the README promises it: the suite's "limit",
+// written here rather than taken from the code under test.
+constexpr int kPromisedFieldLimit = 32767;
 
 // A count as a step writes it: a number, "limit" (a field's maximum length), "limit+N",
 // or "end" (the length of the text it refers to).

@@ -14,7 +14,6 @@
 
 #include "tests/behaviours/embedded_texts.h"
 #include "tests/behaviours/suite.h"
-#include "ui/gui_library.h"
 
 namespace {
 
@@ -37,8 +36,8 @@ bool IsCount(std::string_view written) {
 // ExpandCount is affine in the text's length, so two ends give it whole.
 std::string Count(std::string_view written) {
   if (!IsCount(written)) return "null";
-  const int fixed = ExpandCount(written, TEdit::kMaxLength, 0);
-  const int perEnd = ExpandCount(written, TEdit::kMaxLength, 1) - fixed;
+  const int fixed = ExpandCount(written, kPromisedFieldLimit, 0);
+  const int perEnd = ExpandCount(written, kPromisedFieldLimit, 1) - fixed;
   return "{\"fixed\": " + std::to_string(fixed) + ", \"perEnd\": " + std::to_string(perEnd) + "}";
 }
 

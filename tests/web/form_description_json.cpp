@@ -1,11 +1,14 @@
-// Prints the calculator's form description as JSON, so that the browser tests take the
-// captions, places and orders from the one description rather than a copy of their own,
-// and the fields' length limit.
+// Prints the calculator's form description as JSON, so that the browser and Wine tests
+// take the captions, places and orders from the one description rather than a copy of
+// their own: each control as described, the fields' length limit, and the tab order and
+// reading order as the window's plan works them out.
 // The texts are plain ASCII with no quote or backslash, so they need no escaping.
 
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
+#include "ui/control_plan.h"
 #include "ui/form1.h"
 
 namespace {
@@ -25,6 +28,13 @@ void PrintControl(const ControlDescription& c, const char* separator) {
       c.colour == ControlColour::Red ? "true" : "false", separator);
 }
 
+void PrintNames(const char* key, const std::vector<std::string_view>& names) {
+  std::printf("  \"%s\": [", key);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    std::printf("%s\"%.*s\"", i ? ", " : "", static_cast<int>(names[i].size()), names[i].data());
+  std::printf("],\n");
+}
+
 }  // namespace
 
 int main() {
@@ -34,6 +44,9 @@ int main() {
       "\"maxLength\": %d,\n",
       static_cast<int>(form.caption.size()), form.caption.data(), form.clientWidth,
       form.clientHeight, TEdit::kMaxLength);
+  const WindowPlan plan = ResolveWindow(form);
+  PrintNames("tabOrder", plan.tabOrder);
+  PrintNames("readingOrder", plan.readingOrder);
   std::printf("  \"controls\": [\n");
   for (std::size_t i = 0; i < form.controls.size(); ++i)
     PrintControl(form.controls[i], i + 1 < form.controls.size() ? "," : "");

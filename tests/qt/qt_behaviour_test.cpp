@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "tests/behaviours/behaviour_test.h"
-#include "tests/qt_widgets.h"
+#include "tests/qt/qt_widgets.h"
 #include "ui/form1.h"
 
 namespace {

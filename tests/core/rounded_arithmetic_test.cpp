@@ -7,7 +7,7 @@
 
 #include "core/double_bits.h"
 #include "core/extended.h"
-#include "tests/test_support.h"
+#include "tests/core/test_support.h"
 
 using namespace vorn;  // the core under test
 

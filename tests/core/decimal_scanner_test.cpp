@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/test_support.h"
+#include "tests/core/test_support.h"
 
 using namespace vorn;  // the core under test
 

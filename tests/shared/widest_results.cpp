@@ -1,4 +1,4 @@
-#include "tests/widest_results.h"
+#include "tests/shared/widest_results.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -10,7 +10,7 @@
 
 #include "tests/behaviours/embedded_texts.h"
 #include "tests/behaviours/suite.h"
-#include "tests/qt_widgets.h"
+#include "tests/qt/qt_widgets.h"
 #include "ui/form1.h"
 
 // One click's four input texts, and the two results it should show.
@@ -19,7 +19,7 @@ struct ClickCase {
   QString callEv, foldEv;
 };
 
-// The worked example of tests/worked_example.txt as one click.
+// The worked example of tests/behaviours/worked_example.txt as one click.
 inline ClickCase WorkedExampleClick() {
   const WorkedExample example = ParseWorkedExample(kWorkedExampleText);
   const auto text = [](const std::map<std::string, std::string>& texts, const char* name) {

@@ -1,4 +1,4 @@
-#include "tests/fake_toolkit.h"
+#include "tests/shared/fake_toolkit.h"
 
 #include <memory>
 #include <span>

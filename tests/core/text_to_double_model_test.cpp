@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/text_to_double.h"
-#include "tests/test_support.h"
-#include "tests/text_to_double_model.h"
+#include "tests/core/test_support.h"
+#include "tests/core/text_to_double_model.h"
 
 using namespace vorn;  // the core under test
 

@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "tests/behaviours/behaviour_test.h"
-#include "tests/windows/field_text.h"
+#include "tests/win32/field_text.h"
 #include "ui/form1.h"
 #include "ui/win32/dialog_keys.h"
 #include "ui/win32/native_access.h"

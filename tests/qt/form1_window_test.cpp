@@ -5,12 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/exceptions.h"
-#include "tests/form_fixture.h"
-#include "tests/widest_results.h"
+#include "tests/qt/form_fixture.h"
+#include "tests/shared/widest_results.h"
 #include "ui/qt/font.h"
-
-using namespace vorn;  // the core under test
 
 // What only Qt can tell about the window: places, fonts, palette, accessibility. The
 // behaviours every toolkit shares are in tests/behaviours/window.txt.
@@ -97,16 +94,6 @@ TEST_F(Form1Window, KeepsTheCursorForAnotherWindowAndDropsTheSelectionForAnother
     EXPECT_EQ(field->cursorPosition(), 0) << name;
     EXPECT_FALSE(field->hasSelectedText()) << name;
   }
-}
-
-// A description that lacks a control, or has it of another class, must not give a form
-// with a dangling field.
-TEST_F(Form1Window, RefusesAControlOfAnotherNameOrClass) {
-  EXPECT_EQ(form->FindControl<TEdit>("OutsEdit"), form->OutsEdit);
-  EXPECT_THROW(form->FindControl<TEdit>("Button1"), Exception);
-  EXPECT_THROW(form->FindControl<TButton>("OutsEdit"), Exception);
-  EXPECT_THROW(form->FindControl<TEdit>("outsEdit"), Exception);
-  EXPECT_THROW(form->FindControl<TEdit>(""), Exception);
 }
 
 // Each caption is its field's buddy, so assistive technology names the field by it.

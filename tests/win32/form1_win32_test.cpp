@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "tests/widest_results.h"
-#include "tests/windows/field_text.h"
+#include "tests/shared/widest_results.h"
+#include "tests/win32/field_text.h"
 #include "ui/form1.h"
 #include "ui/win32/dialog_keys.h"
 #include "ui/win32/native_access.h"

@@ -1,4 +1,4 @@
-#include "tests/text_to_double_model.h"
+#include "tests/core/text_to_double_model.h"
 
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>

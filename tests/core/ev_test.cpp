@@ -10,7 +10,7 @@
 
 #include "core/exceptions.h"
 #include "core/text_to_double.h"
-#include "tests/test_support.h"
+#include "tests/core/test_support.h"
 
 using namespace vorn;  // the core under test
 

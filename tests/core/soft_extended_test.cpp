@@ -14,7 +14,7 @@
 
 #include "core/ev_formulas.h"
 #include "core/extended.h"
-#include "tests/test_support.h"
+#include "tests/core/test_support.h"
 
 using namespace vorn;  // the core under test
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/test_support.h"
+#include "tests/core/test_support.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/ev.h"
 #include "core/exceptions.h"
 #include "core/text_to_double.h"
-#include "tests/form_fixture.h"
+#include "tests/qt/form_fixture.h"
 #include "ui/float_to_str.h"
 
 using namespace vorn;  // the core under test
