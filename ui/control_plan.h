@@ -80,9 +80,12 @@ struct WindowPlan {
   int clientWidth, clientHeight;  // designed pixels
   FontPlan font;                  // the controls' font unless theirs says otherwise
   Colour face;                    // the client area's ground
-  // The controls Tab visits, in that order, and every control as the eye reads the form;
-  // by name.
+  // The controls Tab visits, in that order, by name; every toolkit gets it through
+  // SetTabOrder.
   std::vector<std::string_view> tabOrder;
+  // Every control as the eye reads the form, by name, through SetReadingOrder: the page
+  // stacks its phone column in it, while Qt and Win32, which keep the designed places at
+  // every size, have no use for it.
   std::vector<std::string_view> readingOrder;
 };
 

@@ -96,23 +96,20 @@ TEST_F(Form1Window, KeepsTheCursorForAnotherWindowAndDropsTheSelectionForAnother
   }
 }
 
-// Each caption is its field's buddy, so assistive technology names the field by it.
+// Each caption is the buddy of the control the description says it names, so assistive
+// technology names a field by it.
 TEST_F(Form1Window, NamesEachFieldByItsCaption) {
-  const std::pair<QLabel*, QWidget*> buddies[] = {
-      {Widget(form->Label1), Widget(form->MoneyToCallEdit)},
-      {Widget(form->Label2), Widget(form->WinningsEdit)},
-      {Widget(form->Label7), Widget(form->KnownCardsEdit)},
-      {Widget(form->Label3), Widget(form->OutsEdit)},
-      {Widget(form->Label4), Widget(form->CallEvEdit)},
-      {Widget(form->Label5), Widget(form->FoldEvEdit)},
-      {Widget(form->Label6), Widget(form->Button1)},
-  };
-  for (const auto& [label, field] : buddies) {
-    EXPECT_EQ(label->buddy(), field) << label->objectName().toStdString();
-    if (qobject_cast<QLineEdit*>(field)) {
-      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+  QWidget* window = NativeWidget(*form);
+  for (const ControlDescription& d : form->Description().controls) {
+    if (d.focusControl.empty()) continue;
+    auto* label = window->findChild<QLabel*>(ToQString(d.name));
+    auto* named = window->findChild<QWidget*>(ToQString(d.focusControl));
+    ASSERT_TRUE(label && named) << d.name;
+    EXPECT_EQ(label->buddy(), named) << d.name;
+    if (qobject_cast<QLineEdit*>(named)) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(named);
       ASSERT_NE(accessible, nullptr);
-      EXPECT_EQ(accessible->text(QAccessible::Name), label->text());
+      EXPECT_EQ(accessible->text(QAccessible::Name), label->text()) << d.focusControl;
     }
   }
 }
