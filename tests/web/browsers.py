@@ -139,21 +139,35 @@ def _environment(values):
                 os.environ[name] = value
 
 
-_display = []
+_display = {}
 
 
+# On a machine others share, their clean-up may take a display's socket away; a browser
+# started then would find no display, so a server whose socket is gone is replaced.
 def _xvfb():
-    """A display of this process's own, started once."""
-    if not _display:
-        read, write = os.pipe()
-        server = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0',
-                                   '1920x1200x24', '-nolisten', 'tcp'], pass_fds=[write],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as number:
-            _display.append(':' + number.readline().strip())
-        atexit.register(lambda: (server.terminate(), server.wait()))
-    return _display[0]
+    """A display of this process's own."""
+    server = _display.get('server')
+    if server and server.poll() is None and os.path.exists(_display['socket']):
+        return _display['name']
+    if server:
+        server.terminate()
+        server.wait()
+    read, write = os.pipe()
+    server = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0',
+                               '1920x1200x24', '-nolisten', 'tcp'], pass_fds=[write],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as reply:
+        number = reply.readline().strip()
+    _display.update(server=server, name=':' + number, socket=f'/tmp/.X11-unix/X{number}')
+    return _display['name']
+
+
+@atexit.register
+def _stop_xvfb():
+    if 'server' in _display:
+        _display['server'].terminate()
+        _display['server'].wait()
 
 
 # Firefox's prefs for each scheme: its own dark look and the page's, or the user's colours
