@@ -21,7 +21,8 @@ windows_test=("${windows_package[@]}" openssl unzip wine wine64 fonts-wine fonts
               xauth xdotool x11-utils xclip)
 web=(cmake ninja-build emscripten nodejs node-acorn node-jsdom googletest libboost-dev librsvg2-bin
      python3-fonttools python3-brotli fonts-liberation)
-web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr)
+web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr
+          webkit2gtk-driver xvfb)
 
 wanted=()
 npm_tools=false

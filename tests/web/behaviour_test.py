@@ -1,9 +1,13 @@
 #!/usr/bin/python3
 """The window's behaviours (tests/behaviours/window.txt), the same suite the Qt and Win32
-programs run, on the page in headless Chromium: each behaviour on a fresh visit, driven
-by keys, clicks and pastes as a user does. Error reports are the open dialogs, which
-Enter closes. Expected values come from the form description and the worked example.
-Usage: behaviour_test.py SITE-FOLDER FORM-DESCRIPTION-TOOL"""
+programs run, on the page in one engine (Chromium, Firefox or WebKitGTK): each behaviour
+on a fresh visit, driven by keys, clicks and pastes as a user does. The steps, their
+texts and counts are the C++ parser's, printed by behaviours_json. A paste is the
+browser's own insertion of the text at the selection (browsers.insert_text), to which the
+field's length limit applies as to a real paste; no clipboard is involved. Error reports
+are the open dialogs, which Enter closes. Expected values come from the form description
+and the worked example.
+Usage: behaviour_test.py ENGINE SITE-FOLDER NATIVE-TOOLS-FOLDER"""
 
 import sys
 
@@ -11,9 +15,9 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from chromium import browser, check, form_description, started, verdict, wait_for
+from browsers import browser, check, insert_text, painted, started, verdict, wait_for
+from native_tools import form_description, suite
 from site_server import SiteServer, poll
-from suite_files import behaviours, expand_count, expand_text, worked_example
 
 KEYS = {'Tab': Keys.TAB, 'Space': Keys.SPACE, 'Enter': Keys.ENTER, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN,
@@ -39,11 +43,15 @@ class Page:
 
     # Tab past the last stop leaves the page for the browser's own controls, as it leaves
     # any page, where the desktop's window wraps; the next Tab comes back in at the first
-    # stop. The browser's controls count as no stop here.
+    # stop. The browser's controls count as no stop here. Headless Firefox then leaves
+    # its window's focus with its own controls, where keys still move the page's focus
+    # but press no button; a user's window has it back, so the driver gives it back.
     def press(self, key):
         self.keys(KEYS[key])
         if key == 'Tab' and not self.focused():
             self.keys(KEYS[key])
+            if not self.script('return document.hasFocus()'):
+                self.driver.switch_to.window(self.driver.current_window_handle)
 
     def type(self, name, text):
         self.script('const e = document.getElementById(arguments[0]); e.focus(); e.select()', name)
@@ -54,11 +62,14 @@ class Page:
 
     def paste(self, name, text):
         self.script('const e = document.getElementById(arguments[0]); e.focus(); e.select()', name)
-        self.driver.execute_cdp_cmd('Input.insertText', {'text': text})
+        insert_text(self.driver, text)
 
+    # A drag's selection is on screen before the user's next key: Firefox scrolls a field
+    # to a selection set from a script only at its next frame, so the step waits for it.
     def select(self, name, start, end):
         self.script('document.getElementById(arguments[0]).setSelectionRange(arguments[1],'
                     ' arguments[2])', name, start, end)
+        painted(self.driver)
 
     def click(self, name):
         self.driver.find_element(By.ID, name).click()
@@ -90,7 +101,7 @@ class Run:
 
     def __init__(self, page, form, example):
         self.page, self.example = page, example
-        self.form, self.limit = form, form['maxLength']
+        self.form = form
         stops = sorted((c for c in form['controls'] if c['tabOrder'] >= 0),
                        key=lambda c: c['tabOrder'])
         self.stops = [c['name'] for c in stops]
@@ -106,27 +117,35 @@ class Run:
     def expect(self, what, got, expected):
         check(got == expected, f'{self.where}: {what} is {got!r}, expected {expected!r}')
 
-    def do(self, line, verb, args, behaviour):
-        self.where = f'{behaviour} (window.txt:{line} {verb} {" ".join(a[:40] for a in args)})'
+    def do(self, step, behaviour):
+        verb, args, texts, counts = step['verb'], step['args'], step['texts'], step['counts']
+        self.where = (f'{behaviour} (window.txt:{step["line"]} {verb} '
+                      f'{" ".join(a[:40] for a in args)})')
         n = [self.name(a) for a in args[:1]]
         page = self.page
+
+        def count(at, end=0):
+            return counts[at]['fixed'] + counts[at]['perEnd'] * end
+
         steps = {
             'focus': lambda: page.focus(n[0]),
             'key': lambda: page.press(args[0]),
-            'type': lambda: page.type(n[0], expand_text(args[1])),
-            'set-text': lambda: page.set_text(n[0], expand_text(args[1])),
-            'paste': lambda: page.paste(n[0], '1' * expand_count(args[1], self.limit)),
-            'select': lambda: page.select(n[0], *(expand_count(a, self.limit) for a in args[1:])),
+            'type': lambda: page.type(n[0], texts[1]),
+            'set-text': lambda: page.set_text(n[0], texts[1]),
+            'paste': lambda: page.paste(n[0], '1' * count(1)),
+            'select': lambda: page.select(n[0], count(1), count(2)),
             'click': lambda: page.click(n[0]),
             'type-worked-example': lambda: [page.type(k, v) for k, v in self.example[0].items()],
             'expect-worked-example': lambda: [self.expect(f'{k}\'s text', page.text(k), v)
                                               for k, v in self.example[1].items()],
             'expect-focus': lambda: self.expect('the focus', page.focused(), n[0]),
             'expect-text': lambda: self.expect(f'{n[0]}\'s text', page.text(n[0]),
-                                               expand_text(args[1]) if len(args) > 1 else ''),
-            'expect-selection': lambda: self.expect_selection(n[0], args[1:]),
+                                               texts[1] if len(texts) > 1 else ''),
+            'expect-selection': lambda: self.expect(
+                f'the selection in {n[0]}', page.selection(n[0]),
+                [count(at, len(page.text(n[0]))) for at in (1, 2)]),
             'expect-length': lambda: self.expect(f'{n[0]}\'s length', len(page.text(n[0])),
-                                                 expand_count(args[1], self.limit)),
+                                                 count(1)),
             'expect-reports': lambda: self.expect('the reports', page.take_reports(),
                                                   int(args[0])),
             'expect-whole': lambda: self.expect_view(n[0], [True, True]),
@@ -136,11 +155,6 @@ class Run:
             'expect-editable-as-described': self.expect_editable_as_described,
         }
         steps[verb]()
-
-    def expect_selection(self, name, written):
-        end = len(self.page.text(name))
-        self.expect(f'the selection in {name}', self.page.selection(name),
-                    [expand_count(w, self.limit, end) for w in written])
 
     # The page scrolls a field in its next frame.
     def expect_view(self, name, expected, ends=slice(None)):
@@ -168,21 +182,27 @@ class Run:
                             before if c['readOnly'] else '7')
 
 
-def main():
-    site, tool = sys.argv[1:3]
-    form, example = form_description(tool), worked_example()
+def run(engine, site, tools):
+    form, steps = form_description(tools), suite(tools)
+    example = steps['workedExample']
+    example = (example['inputs'], example['results'])
     server = SiteServer(site).start()
-    driver = browser(size=(1280, 800))
+    driver = browser(engine, size=(1280, 800))
     try:
-        for name, steps in behaviours():
+        for behaviour in steps['behaviours']:
+            name = f"{engine}: {behaviour['name']}"
             driver.get(server.url)
             check(started(driver), f'{name}: the form works')
-            run = Run(Page(driver), form, example)
-            for line, verb, args in steps:
-                run.do(line, verb, args, name)
+            page = Run(Page(driver), form, example)
+            for step in behaviour['steps']:
+                page.do(step, name)
     finally:
         driver.quit()
         server.stop()
+
+
+def main():
+    run(*sys.argv[1:4])
     return verdict()
 
 

@@ -1,13 +1,19 @@
 """Serves the built site on a free loopback port, in a process of its own that a test can
 stop to take the page offline, optionally with a cache lifetime as common static hosts
-give, and writing down each path asked for; and the tests' polling."""
+give, and writing down each path asked for; also the page in a frame of a phone's size;
+and the tests' polling."""
 
 import contextlib
 import http.server
 import multiprocessing
 import socket
 import functools
+import io
+import sys
 import time
+
+# A path the site has not: the page in a frame of WIDTHxHEIGHT px, as in /phone-frame/320x568.
+FRAME = '/phone-frame/'
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -22,7 +28,21 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
     def send_head(self):
         if self.path.endswith('.wasm'):
             time.sleep(self.wasm_delay)
+        if self.path.startswith(FRAME):
+            return self._frame()
         return super().send_head()
+
+    # The page in a frame of a phone's width, on the same origin: an engine whose window
+    # will not narrow that far lays the page out at that width in it.
+    def _frame(self):
+        width, height = self.path[len(FRAME):].split('x')
+        body = (f'<!DOCTYPE html><body style="margin:0"><iframe src="/" width="{int(width)}"'
+                f' height="{int(height)}" style="border:0;display:block"></iframe>').encode()
+        self.send_response(200)
+        self.send_header('Content-Type', 'text/html')
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        return io.BytesIO(body)
 
     def end_headers(self):
         if self.max_age is not None:
@@ -38,9 +58,16 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
                 log.write(f'{self.path} {code}\n')
 
 
+class _Server(http.server.ThreadingHTTPServer):
+    # A browser that quits drops its open connections; that is no fault of the page's.
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def _serve(folder, port, settings):
     handler = functools.partial(type('Handler', (_QuietHandler,), settings), directory=folder)
-    http.server.ThreadingHTTPServer(('127.0.0.1', port), handler).serve_forever()
+    _Server(('127.0.0.1', port), handler).serve_forever()
 
 
 def poll(condition, seconds):
