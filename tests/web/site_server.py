@@ -55,7 +55,10 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_request(self, code='-', size='-'):
         if self.requests:
             with open(self.requests, 'a') as log:
-                log.write(f'{self.path} {code}\n')
+                # What asked: the page or its worker ('empty', 'script'...), or the
+                # browser for an icon of its own ('image').
+                dest = self.headers.get('Sec-Fetch-Dest', '-')
+                log.write(f'{self.path} {int(code)} {dest}\n')
 
 
 class _Server(http.server.ThreadingHTTPServer):
