@@ -102,9 +102,7 @@ class Run:
     def __init__(self, page, form, example):
         self.page, self.example = page, example
         self.form = form
-        stops = sorted((c for c in form['controls'] if c['tabOrder'] >= 0),
-                       key=lambda c: c['tabOrder'])
-        self.stops = [c['name'] for c in stops]
+        self.stops = form['tabOrder']
 
     def name(self, written):
         """A control's name, or its neighbouring stop's for next:NAME and previous:NAME."""

@@ -40,20 +40,6 @@ RECTS = ("return Object.fromEntries([...document.querySelectorAll('.client > *')
          '}))')
 
 
-def phone_order(form):
-    """The rows as the eye reads them: the hint, each caption with its field below, from
-    the top, and the button. Taken from the captions' places and the fields they name."""
-    controls = form['controls']
-    labels = sorted((c for c in controls if c['class'] == 'Label'), key=lambda c: c['top'])
-    fields = {c['name'] for c in controls if c['class'] == 'Edit'}
-    order = []
-    for label in labels:
-        order.append(label['name'])
-        if label['focusControl'] in fields:
-            order.append(label['focusControl'])
-    return order + [c['name'] for c in controls if c['class'] == 'Button']
-
-
 @contextlib.contextmanager
 def phone_page(engine, url, phone, scheme='light'):
     """A browser showing the page at the phone's width, and its driver inside it."""
@@ -113,7 +99,7 @@ def test_phone(engine, url, form, example, phone, shots):
               f'{what} the page can be pinch-zoomed: {viewport}')
         rects = driver.execute_script(RECTS)
         order = sorted(rects, key=lambda name: rects[name]['top'])
-        check(order == phone_order(form), f'{what} one column in reading order: {order}')
+        check(order == form['readingOrder'], f'{what} one column in reading order: {order}')
         check(all(rects[a]['bottom'] <= rects[b]['top'] for a, b in zip(order, order[1:])),
               f'{what} no control overlaps the next')
         outside = [n for n, r in rects.items() if r['left'] < 0 or r['right'] > width]
