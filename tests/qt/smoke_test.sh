@@ -23,13 +23,7 @@ xdotool windowfocus --sync "$window"
 sleep 0.5  # let the first paint finish
 
 # The focus starts on the first stop, the button; Tab leads to each field in turn.
-at=${stops[0]}
-tab_to() {
-  local presses
-  presses=$(tab_presses "$at" "$1")
-  for ((; presses > 0; presses--)); do xdotool key --window "$window" Tab; done
-  at=$1
-}
+tab_key=(xdotool key --window "$window")
 inputs=(MoneyToCallEdit WinningsEdit KnownCardsEdit OutsEdit)
 calculate() {
   local i

@@ -4,12 +4,16 @@
 #   client_width, client_height   the client area's designed size
 #   stops                         the tab stops, in tab order
 # and control_geometry NAME prints a control's designed "left top width height".
-# tab_presses FROM TO prints how many Tabs lead from stop FROM to stop TO.
+# tab_to NAME presses Tab (with the command in tab_key) as many times as the tab order asks
+# to go from the stop in `at` to NAME, then sets `at` to it; a window starts on its first
+# stop, where load_form sets `at`.
+tab_key=(xdotool key)
 
 load_form() {
   form_json=$1
   read -r client_width client_height < <(form_query 'form["clientWidth"], form["clientHeight"]')
   mapfile -t stops < <(form_query '*form["tabOrder"], sep="\n"')
+  at=${stops[0]}
 }
 
 form_query() {
@@ -32,4 +36,11 @@ tab_presses() {
   local from to
   from=$(stop_index "$1") && to=$(stop_index "$2") || return 1
   echo $(((to - from + ${#stops[@]}) % ${#stops[@]}))
+}
+
+tab_to() {
+  local presses
+  presses=$(tab_presses "$at" "$1")
+  for ((; presses > 0; presses--)); do "${tab_key[@]}" Tab; done
+  at=$1
 }

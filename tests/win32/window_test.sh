@@ -23,15 +23,6 @@ mapfile -t inputs < <(awk '$1 == "input" { print $2 }' "$example")
 worked() { awk -v kind="$1" -v name="$2" '$1 == kind && $2 == name { print $3 }' "$example"; }
 call_ev=$(worked result CallEvEdit) fold_ev=$(worked result FoldEvEdit)
 
-# Tab from the stop that has the focus to the named one; the window starts with the focus
-# on its first stop.
-at=${stops[0]}
-tab_to() {
-  local presses
-  presses=$(tab_presses "$at" "$1")
-  for ((; presses > 0; presses--)); do xdotool key Tab; done
-  at=$1
-}
 status_file=$(mktemp)
 work=$(mktemp -d)
 trap 'rm -rf "$status_file" "$work"; wineserver -k 2>/dev/null || true' EXIT
