@@ -38,32 +38,23 @@ ControlKind KindOf(ControlClass controlClass) {
   return ControlKind::Label;
 }
 
-// A result is a field like any other, selectable and copyable, and the design gives it
-// no colour of its own: it stands on the field face even where the system would grey a
-// read-only field.
-Colour FaceOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Field:
-      return {ColourRole::Field};
-    case ControlKind::Button:
-      return {ColourRole::Button};
-    case ControlKind::Label:
-      break;
-  }
-  return {ColourRole::Window};
-}
+// The palette's text and ground for each kind of control. A result is a field like any
+// other, selectable and copyable, and the design gives it no colour of its own: it stands
+// on the field face even where the system would grey a read-only field.
+struct Colours {
+  Colour text, face;
+};
 
-Colour TextOf(ControlKind kind, ControlColour designed) {
-  if (designed == ControlColour::Red) return {ColourRole::Fixed, kRed};
+Colours ColoursOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Field:
-      return {ColourRole::FieldText};
+      return {{ColourRole::FieldText}, {ColourRole::Field}};
     case ControlKind::Button:
-      return {ColourRole::ButtonText};
+      return {{ColourRole::ButtonText}, {ColourRole::Button}};
     case ControlKind::Label:
       break;
   }
-  return {ColourRole::WindowText};
+  return {{ColourRole::WindowText}, {ColourRole::Window}};
 }
 
 using Controls = std::vector<const ControlDescription*>;
@@ -150,6 +141,7 @@ Size ControlPlan::Fitted(Size designed, Size captionNeeds) const {
 ControlPlan ResolveControl(const ControlDescription& d, const FormDescription& form) {
   const ControlKind kind = KindOf(d.controlClass);
   const bool field = kind == ControlKind::Field;
+  const Colours colours = ColoursOf(kind);
   return {
       .name = d.name,
       .caption = field ? std::string_view() : d.caption,
@@ -159,8 +151,8 @@ ControlPlan ResolveControl(const ControlDescription& d, const FormDescription& f
       .height = d.height,
       .font = Resolve(d.font ? *d.font : form.font),
       .kind = kind,
-      .text = TextOf(kind, d.colour),
-      .face = FaceOf(kind),
+      .text = d.colour == ControlColour::Red ? Colour{ColourRole::Fixed, kRed} : colours.text,
+      .face = colours.face,
       .textMargin = field ? kFieldTextMargin : 0,
       .readOnly = field && d.readOnly,
       .maxLength = field ? TEdit::kMaxLength : 0,
