@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/gui_library.h"
-
 namespace {
 
 // The form was drawn in Tahoma and Arial. Liberation Sans has Arial's metrics, and its
@@ -18,6 +16,10 @@ constexpr std::pair<std::string_view, std::string_view> kFallbacks[] = {
 // The hint's red is the design's own, pure red, whatever the theme.
 constexpr std::uint32_t kRed = 0xFF0000;
 
+// The most characters a user can type or paste into a field, on every toolkit: the most a
+// Win32 edit control takes by default, and far more than any number needs.
+constexpr int kFieldMaxLength = 32767;
+
 // The default under Wine follows the font and is about four pixels a side, which left the
 // longest results (22 characters) a pixel or two short of room in a 137-pixel field.
 constexpr int kFieldTextMargin = 1;
@@ -26,28 +28,16 @@ FontPlan Resolve(const FontDescription& font) {
   return {font.family, FallbackFamily(font.family), font.pixelHeight, font.bold};
 }
 
-ControlKind KindOf(ControlClass controlClass) {
-  switch (controlClass) {
-    case ControlClass::Edit:
-      return ControlKind::Field;
-    case ControlClass::Button:
-      return ControlKind::Button;
-    case ControlClass::Label:
-      break;
-  }
-  return ControlKind::Label;
-}
-
 // The palette's text and ground for each kind of control. A result is a field like any
 // other, selectable and copyable, and the design gives it no colour of its own: it stands
-// on the field face even where the system would grey a read-only field.
+// on the field ground even where the system would grey a read-only field.
 struct Colours {
-  Colour text, face;
+  Colour text, ground;
 };
 
 Colours ColoursOf(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Field:
+    case ControlKind::Edit:
       return {{ColourRole::FieldText}, {ColourRole::Field}};
     case ControlKind::Button:
       return {{ColourRole::ButtonText}, {ColourRole::Button}};
@@ -93,7 +83,7 @@ Controls TabStops(const FormDescription& form) {
 // dialog; every other control keeps them.
 std::string_view ArrowTarget(const ControlDescription& from, const FormDescription& form,
                              int step) {
-  if (from.controlClass != ControlClass::Button) return {};
+  if (from.kind != ControlKind::Button) return {};
   const auto stops = TabStops(form);
   const auto at = std::find(stops.begin(), stops.end(), &from);
   if (at == stops.end()) return {};
@@ -139,8 +129,8 @@ Size ControlPlan::Fitted(Size designed, Size captionNeeds) const {
 }
 
 ControlPlan ResolveControl(const ControlDescription& d, const FormDescription& form) {
-  const ControlKind kind = KindOf(d.controlClass);
-  const bool field = kind == ControlKind::Field;
+  const ControlKind kind = d.kind;
+  const bool field = kind == ControlKind::Edit;
   const Colours colours = ColoursOf(kind);
   return {
       .name = d.name,
@@ -152,10 +142,10 @@ ControlPlan ResolveControl(const ControlDescription& d, const FormDescription& f
       .font = Resolve(d.font ? *d.font : form.font),
       .kind = kind,
       .text = d.colour == ControlColour::Red ? Colour{ColourRole::Fixed, kRed} : colours.text,
-      .face = colours.face,
+      .ground = colours.ground,
       .textMargin = field ? kFieldTextMargin : 0,
       .readOnly = field && d.readOnly,
-      .maxLength = field ? TEdit::kMaxLength : 0,
+      .maxLength = field ? kFieldMaxLength : 0,
       .tabStop = d.tabOrder >= 0,
       .growsToCaption = kind == ControlKind::Label,
       // A long text left scrolled to its end would hide its sign and first digits.
@@ -174,7 +164,7 @@ WindowPlan ResolveWindow(const FormDescription& form) {
           .clientWidth = form.clientWidth,
           .clientHeight = form.clientHeight,
           .font = Resolve(form.font),
-          .face = {ColourRole::Window},
+          .ground = {ColourRole::Window},
           .tabOrder = std::move(tabOrder),
           .readingOrder = ReadingOrder(form)};
 }

@@ -25,8 +25,6 @@ struct FontPlan {
   bool operator==(const FontPlan&) const = default;
 };
 
-enum class ControlKind { Label, Field, Button };
-
 // The system palette's colour for a part of a window, which follows the user's theme, or
 // a colour of the design's own, which no theme changes.
 enum class ColourRole { WindowText, Window, FieldText, Field, ButtonText, Button, Fixed };
@@ -48,8 +46,8 @@ struct ControlPlan {
   int left, top, width, height;  // designed pixels (96 dpi) in the window's client area
   FontPlan font;
   ControlKind kind;
-  Colour text;  // its text's colour
-  Colour face;  // the ground it is drawn on
+  Colour text;    // its text's colour
+  Colour ground;  // what it is drawn on
   // The room between a field's border and its text, in designed pixels a side; 0 for
   // controls that are not fields. Qt's styles set a field's room themselves and offer no
   // way to narrow it short of a style sheet, which would replace the style; Qt leaves it.
@@ -79,7 +77,7 @@ struct WindowPlan {
   int left, top;                  // the frame's top-left corner on the screen
   int clientWidth, clientHeight;  // designed pixels
   FontPlan font;                  // the controls' font unless theirs says otherwise
-  Colour face;                    // the client area's ground
+  Colour ground;                  // what the client area is drawn on
   // The controls Tab visits, in that order, by name; every toolkit gets it through
   // SetTabOrder.
   std::vector<std::string_view> tabOrder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/form1_description.h"
 #include "ui/gui_library.h"
 
 // The calculator window. Its controls and their properties come from its form
@@ -28,5 +29,4 @@ class TForm1 : public TForm {
   void Button1Click(TObject* Sender);
 };
 
-extern const FormDescription kForm1Description;
 extern TForm1* Form1;

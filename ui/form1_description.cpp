@@ -1,11 +1,11 @@
-#include "ui/form1.h"
+#include "ui/form1_description.h"
 
 namespace {
 
 constexpr FontDescription kCaptionFont{"Arial", 13, true};
 constexpr FontDescription kHintFont{"Arial", 16, true};
 
-using enum ControlClass;
+using enum ControlKind;
 using enum ControlColour;
 
 // In creation order. The known-cards row stands above the outs row, and the tab order

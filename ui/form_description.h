@@ -6,7 +6,7 @@
 // A form as designed: everything both toolkits build a window from. Coordinates and font
 // heights are pixels at 96 dots per inch; a toolkit scales them to the screen.
 
-enum class ControlClass { Label, Edit, Button };
+enum class ControlKind { Label, Edit, Button };
 
 // The few colours the form uses, by role, so each toolkit maps them to its own palette.
 enum class ControlColour { WindowText, Red };
@@ -19,7 +19,7 @@ struct FontDescription {
 
 struct ControlDescription {
   std::string_view name;
-  ControlClass controlClass;
+  ControlKind kind;
   int left, top, width, height;
   std::string_view caption;
   const FontDescription* font;  // nullptr: the form's font

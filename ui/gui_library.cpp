@@ -7,9 +7,18 @@
 
 #include "core/exceptions.h"
 #include "program_identity.h"
-#include "ui/toolkit.h"
 
 TApplication* Application = nullptr;
+
+namespace {
+
+// What leaves an event handler goes to the user, through the application object; called
+// in the handler's catch block.
+void ReportEscaped() noexcept {
+  if (Application) Application->ReportCurrentException();
+}
+
+}  // namespace
 
 std::string TControl::Text() const {
   return toolkit::GetText(*native_);
@@ -31,7 +40,7 @@ TEdit::TEdit(const ControlDescription& description, TForm& form) : TControl(desc
 }
 
 TButton::TButton(const ControlDescription& description, TForm& form) : TControl(description, form) {
-  SetNative(toolkit::NewButton(*form.Native(), Plan(), *this));
+  SetNative(toolkit::NewButton(*form.Native(), Plan(), [this] { Click(); }));
 }
 
 void TButton::Click() noexcept {
@@ -39,14 +48,14 @@ void TButton::Click() noexcept {
   try {
     OnClick(this);
   } catch (...) {
-    Application->ReportCurrentException();
+    ReportEscaped();
   }
 }
 
 TForm::TForm(TObject* /*owner*/, const FormDescription& description)
     : description_(description),
       plan_(ResolveWindow(description)),
-      window_(toolkit::NewWindow(plan_)) {
+      window_(toolkit::NewWindow(plan_, ReportEscaped)) {
   CreateControls();
   ConnectControls();
 }
@@ -88,14 +97,14 @@ void TForm::ThrowMissingControl(std::string_view name) {
 // In the description's order, which is the order Controls() and FindControl() see.
 void TForm::CreateControls() {
   for (const ControlDescription& description : description_.controls) {
-    switch (description.controlClass) {
-      case ControlClass::Label:
+    switch (description.kind) {
+      case ControlKind::Label:
         controls_.push_back(std::make_unique<TLabel>(description, *this));
         break;
-      case ControlClass::Edit:
+      case ControlKind::Edit:
         controls_.push_back(std::make_unique<TEdit>(description, *this));
         break;
-      case ControlClass::Button:
+      case ControlKind::Button:
         controls_.push_back(std::make_unique<TButton>(description, *this));
         break;
     }

@@ -1,10 +1,10 @@
 #pragma once
 
-// What a toolkit provides to the calculator: an application object, a form built from its
-// description, and three kinds of control. The calculator's own code (the form, its
-// click, the rendering, the core) sees only this header, which names no toolkit: each
-// control's native part is a pointer to a struct that only its toolkit folder defines.
-// What a toolkit folder must implement is listed in toolkit.h.
+// What the calculator's own code (the form, its click, the rendering) builds on: an
+// application object, a form built from its description, and three kinds of control.
+// It names no toolkit: each control's native part is a pointer to a struct that only its
+// toolkit folder defines. What a toolkit folder must implement is listed in toolkit.h,
+// which this layer is written on and which knows nothing of it.
 
 #include <functional>
 #include <memory>
@@ -15,20 +15,7 @@
 
 #include "ui/control_plan.h"
 #include "ui/form_description.h"
-
-namespace toolkit {
-struct Application;
-struct Window;
-struct Control;  // belongs to its window
-void Delete(Application* application);
-void Delete(Window* window);
-struct Deleter {
-  template <typename Native>
-  void operator()(Native* native) const {
-    Delete(native);
-  }
-};
-}  // namespace toolkit
+#include "ui/toolkit.h"
 
 namespace vorn {
 class Exception;
@@ -78,9 +65,6 @@ class TLabel : public TControl {
 class TEdit : public TControl {
  public:
   TEdit(const ControlDescription& description, TForm& form);
-
-  // The most characters a user can type or paste into a field, on every toolkit.
-  static constexpr int kMaxLength = 32767;
 };
 
 class TButton : public TControl {
@@ -89,7 +73,7 @@ class TButton : public TControl {
 
   // Runs OnClick. Whatever it throws is reported through the application object and goes
   // no further: an exception must never unwind through a toolkit's own frames, and the
-  // event loop carries on. The toolkit calls this for a press by mouse or keyboard.
+  // event loop carries on. The toolkit is handed this as the press of its button.
   void Click() noexcept;
 
   std::function<void(TObject* sender)> OnClick;

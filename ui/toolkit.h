@@ -1,29 +1,34 @@
 #pragma once
 
-// What a toolkit folder (ui/qt, ui/win32, ui/web) provides: this list and nothing else. The
-// rest of the interface in gui_library.h (the application object, forms, controls, error
-// reporting, the order of creation) is written once, in gui_library.cpp, on top of it.
+// What a toolkit folder (ui/qt, ui/win32, ui/web) provides: this list and nothing else.
+// The class layer above it (gui_library.h: the application object, forms, controls, error
+// reporting, the order of creation) is written once, in gui_library.cpp, on these calls;
+// a toolkit never calls up into it. What the layer wants back from a toolkit's event
+// handlers reaches it through the callbacks it hands down here.
 //
 // The three structs are the toolkit's own state for the application, a window and a
 // control; each toolkit defines them in its folder, and nothing outside that folder (and
-// the toolkit's test accessors) sees inside them. A control's state belongs to its window
-// and goes with it.
+// the toolkit's tests) sees inside them. A control's state belongs to its window and goes
+// with it.
 
+#include <functional>
 #include <span>
 #include <string>
 
-#include "ui/gui_library.h"
-
-// The structs Application, Window and Control, and Delete for the first two (which make
-// 18 primitives in all), are declared in gui_library.h, which owns them.
+#include "ui/control_plan.h"
 
 namespace toolkit {
+
+struct Application;
+struct Window;
+struct Control;  // belongs to its window
 
 // Application
 
 // The toolkit's application state, before any window system is reached. argc and argv
 // outlive it.
 Application* NewApplication(int& argc, char** argv);
+void Delete(Application* application);
 // Reaches the window system. Where none can be reached, the user is told in one sentence
 // and the process ends with status 1. A second call does nothing.
 void StartWindowSystem(Application& application);
@@ -37,9 +42,15 @@ void ShowErrorMessage(Application& application, Window* owner, const std::string
 
 // Windows
 
+// Called inside a catch block, for an exception that left one of the toolkit's own event
+// handlers: no exception may unwind through the window system's frames.
+using EscapeReport = std::function<void()>;
+
 // A hidden top-level window with the plan's caption, font, position and client size. The
-// plan outlives the window.
-Window* NewWindow(const WindowPlan& plan);
+// plan outlives the window; so does whatever reportEscaped refers to.
+Window* NewWindow(const WindowPlan& plan, EscapeReport reportEscaped);
+// Its controls go with it.
+void Delete(Window* window);
 // Whether the window has its own taskbar entry (an application window) or none (a tool
 // window). Called before the window is first shown.
 void SetOnTaskBar(Window& window, bool onTaskBar);
@@ -59,11 +70,20 @@ void SetReadingOrder(Window& window, std::span<const Control* const> order);
 
 Control* NewLabel(Window& window, const ControlPlan& plan);
 Control* NewEdit(Window& window, const ControlPlan& plan);
-// A push button that calls button.Click() when pressed by mouse, Space or Enter.
-Control* NewButton(Window& window, const ControlPlan& plan, TButton& button);
+// A push button that calls pressed() when pressed by mouse, Space or Enter. pressed
+// reports whatever goes wrong itself and throws nothing.
+Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed);
 // The control's text as UTF-8 bytes.
 std::string GetText(const Control& control);
 // Shows text from its first character.
 void SetText(Control& control, const std::string& text);
+
+// For std::unique_ptr, which the layer above keeps the application and windows in.
+struct Deleter {
+  template <typename Native>
+  void operator()(Native* native) const {
+    Delete(native);
+  }
+};
 
 }  // namespace toolkit

@@ -125,7 +125,7 @@ class Run {
 
   void ExpectEditableAsDescribed() {
     for (const ControlDescription& c : description_.controls) {
-      if (c.controlClass != ControlClass::Edit) continue;
+      if (c.kind != ControlKind::Edit) continue;
       const std::string name(c.name), before = window_.Text(name);
       window_.Type(name, "7");
       EXPECT_EQ(window_.Text(name), c.readOnly ? before : "7")

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "ui/qt/native_access.h"
+#include "tests/qt/native_access.h"
 
 // The Qt widget behind a control of the form.
 inline QLineEdit* Widget(const TEdit* control) {

@@ -14,8 +14,8 @@ std::vector<std::string> Names(std::span<const toolkit::Control* const> controls
 }
 
 toolkit::Control* Add(toolkit::Window& window, const ControlPlan& plan, const char* kind) {
-  window.controls.push_back(std::make_unique<toolkit::Control>(toolkit::Control{
-      std::string(plan.name), kind, std::string(plan.caption), "", &plan, nullptr}));
+  window.controls.push_back(std::make_unique<toolkit::Control>(
+      toolkit::Control{std::string(plan.name), kind, std::string(plan.caption), "", &plan, {}}));
   return window.controls.back().get();
 }
 
@@ -49,7 +49,8 @@ void ShowErrorMessage(Application& application, Window* owner, const std::string
   application.errors.push_back((owner ? owner->caption + ": " : "") + message);
 }
 
-Window* NewWindow(const WindowPlan& plan) {
+// Nothing of the fake's own throws, so there is nothing to report.
+Window* NewWindow(const WindowPlan& plan, EscapeReport /*reportEscaped*/) {
   return new Window{std::string(plan.caption), false, false, {}, {}, {}};
 }
 
@@ -85,9 +86,9 @@ Control* NewEdit(Window& window, const ControlPlan& plan) {
   return Add(window, plan, "edit");
 }
 
-Control* NewButton(Window& window, const ControlPlan& plan, TButton& button) {
+Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed) {
   Control* control = Add(window, plan, "button");
-  control->button = &button;
+  control->pressed = std::move(pressed);
   return control;
 }
 

@@ -3,6 +3,8 @@
 // A toolkit that keeps its windows and controls in memory and writes down what the shared
 // layer asks of it, so that the shared layer is tested without any window system.
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,7 +21,7 @@ struct Application {
 struct Control {
   std::string name, kind, text, accessibleName;
   const ControlPlan* plan;
-  TButton* button = nullptr;
+  std::function<void()> pressed;  // a button's
 };
 
 struct Window {

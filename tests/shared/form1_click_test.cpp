@@ -48,7 +48,7 @@ class Form1Click : public ::testing::Test {
     form->WinningsEdit->SetText(c.win);
     form->KnownCardsEdit->SetText(c.known);
     form->OutsEdit->SetText(c.outs);
-    form->Button1->Native()->button->Click();
+    form->Button1->Native()->pressed();
   }
 
   int argc = 0;
@@ -115,8 +115,8 @@ TEST_F(Form1Click, ReportsWhatLeavesAnyHandlerAndCarriesOn) {
     if (++clicks == 1) throw vorn::EOverflow();
     throw std::runtime_error("internal detail");
   };
-  form->Button1->Native()->button->Click();
-  form->Button1->Native()->button->Click();
+  form->Button1->Native()->pressed();
+  form->Button1->Native()->pressed();
   EXPECT_EQ(reports, (std::vector<std::string>{"Floating point overflow", ""}));
   EXPECT_EQ(clicks, 2);
 }

@@ -69,11 +69,11 @@ TEST_F(SharedLayer, StartsARowJustBelowTheRowAbove) {
     // Right spans rows 0 to 29; Left is a shorter caption beside it; Low, at the far left,
     // starts at c.top.
     const ControlDescription controls[] = {
-        {"Right", ControlClass::Edit, 100, 0, 50, 30, "", nullptr, ControlColour::WindowText, false,
+        {"Right", ControlKind::Edit, 100, 0, 50, 30, "", nullptr, ControlColour::WindowText, false,
          0, ""},
-        {"Left", ControlClass::Label, 10, 5, 50, 10, "Left:", nullptr, ControlColour::WindowText,
+        {"Left", ControlKind::Label, 10, 5, 50, 10, "Left:", nullptr, ControlColour::WindowText,
          false, -1, ""},
-        {"Low", ControlClass::Label, 0, c.top, 50, 10, "Low", nullptr, ControlColour::WindowText,
+        {"Low", ControlKind::Label, 0, c.top, 50, 10, "Low", nullptr, ControlColour::WindowText,
          false, -1, ""},
     };
     const FormDescription description{"Rows", 0, 0, 200, 100, {"Tahoma", 11, false}, controls};
@@ -91,7 +91,7 @@ TEST_F(SharedLayer, TellsEachControlItsColoursAndWhereTheArrowsGo) {
   using enum ColourRole;
   struct Case {
     const TControl* control;
-    Colour text, face;
+    Colour text, ground;
     std::string_view next, previous;
   };
   const Case cases[] = {
@@ -107,11 +107,11 @@ TEST_F(SharedLayer, TellsEachControlItsColoursAndWhereTheArrowsGo) {
     EXPECT_EQ(&told, &c.control->Plan());
     EXPECT_EQ(told.text.role, c.text.role);
     EXPECT_EQ(told.text.rgb, c.text.rgb) << std::hex << told.text.rgb;
-    EXPECT_EQ(told.face, c.face);
+    EXPECT_EQ(told.ground, c.ground);
     EXPECT_EQ(told.arrowNext, c.next);
     EXPECT_EQ(told.arrowPrevious, c.previous);
   }
-  EXPECT_EQ(form.Plan().face, Colour{Window});
+  EXPECT_EQ(form.Plan().ground, Colour{Window});
 }
 
 // The designed faces come with the metric-compatible one a system may have instead; a
@@ -175,7 +175,7 @@ TEST_F(SharedLayer, ReportsOnStandardErrorUntilStartedThenOverTheMainForm) {
                              {Form1->KnownCardsEdit, "52"},
                              {Form1->OutsEdit, "9"}})
     field->SetText(text);
-  Form1->Button1->Native()->button->Click();
+  Form1->Button1->Native()->pressed();
   EXPECT_EQ(FakeApplication().errors,
             std::vector<std::string>{"Vorn EV calculator: Floating point division by zero"});
 }

@@ -1,7 +1,7 @@
 // Prints the calculator's form description as JSON, so that the browser and Wine tests
 // take the captions, places and orders from the one description rather than a copy of
-// their own: each control as described, the fields' length limit, and the tab order and
-// reading order as the window's plan works them out.
+// their own: each control as described, and the tab order and reading order as the
+// window's plan works them out.
 // The texts are plain ASCII with no quote or backslash, so they need no escaping.
 
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ui/control_plan.h"
-#include "ui/form1.h"
+#include "ui/form1_description.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ void PrintControl(const ControlDescription& c, const char* separator) {
       "\"height\": %d, \"caption\": \"%.*s\", \"readOnly\": %s, \"tabOrder\": %d, "
       "\"focusControl\": \"%.*s\", \"red\": %s}%s\n",
       static_cast<int>(c.name.size()), c.name.data(),
-      static_cast<int>(kClassNames[static_cast<int>(c.controlClass)].size()),
-      kClassNames[static_cast<int>(c.controlClass)].data(), c.left, c.top, c.width, c.height,
+      static_cast<int>(kClassNames[static_cast<int>(c.kind)].size()),
+      kClassNames[static_cast<int>(c.kind)].data(), c.left, c.top, c.width, c.height,
       static_cast<int>(c.caption.size()), c.caption.data(), c.readOnly ? "true" : "false",
       c.tabOrder, static_cast<int>(c.focusControl.size()), c.focusControl.data(),
       c.colour == ControlColour::Red ? "true" : "false", separator);
@@ -40,10 +40,9 @@ void PrintNames(const char* key, const std::vector<std::string_view>& names) {
 int main() {
   const FormDescription& form = kForm1Description;
   std::printf(
-      "{\n  \"caption\": \"%.*s\", \"clientWidth\": %d, \"clientHeight\": %d, "
-      "\"maxLength\": %d,\n",
+      "{\n  \"caption\": \"%.*s\", \"clientWidth\": %d, \"clientHeight\": %d,\n",
       static_cast<int>(form.caption.size()), form.caption.data(), form.clientWidth,
-      form.clientHeight, TEdit::kMaxLength);
+      form.clientHeight);
   const WindowPlan plan = ResolveWindow(form);
   PrintNames("tabOrder", plan.tabOrder);
   PrintNames("readingOrder", plan.readingOrder);

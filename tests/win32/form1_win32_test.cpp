@@ -14,7 +14,7 @@
 #include "tests/win32/field_text.h"
 #include "ui/form1.h"
 #include "ui/win32/dialog_keys.h"
-#include "ui/win32/native_access.h"
+#include "tests/win32/native_access.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ TEST_F(Form1Win32, PlacesEveryControlAsDescribedAtEveryResolution) {
       EXPECT_EQ(box.left, Scale(d.left, dpi)) << where;
       EXPECT_EQ(box.top, Scale(d.top, dpi)) << where;
       EXPECT_EQ(box.bottom - box.top, Scale(d.height, dpi)) << where;
-      if (d.controlClass == ControlClass::Label) {
+      if (d.kind == ControlKind::Label) {
         EXPECT_GE(box.right - box.left, Scale(d.width, dpi)) << where;
       } else {
         EXPECT_EQ(box.right - box.left, Scale(d.width, dpi)) << where;

@@ -9,9 +9,9 @@
 
 #include "tests/behaviours/behaviour_test.h"
 #include "tests/win32/field_text.h"
+#include "tests/win32/native_access.h"
 #include "ui/form1.h"
 #include "ui/win32/dialog_keys.h"
-#include "ui/win32/native_access.h"
 
 namespace {
 

@@ -25,13 +25,13 @@ QPalette::ColorRole RoleOf(ColourRole role, QPalette::ColorRole fixed) {
 
 }  // namespace
 
-void ApplyFace(QWidget& widget, const Colour& face) {
-  widget.setBackgroundRole(RoleOf(face.role, widget.backgroundRole()));
+void ApplyGround(QWidget& widget, const Colour& ground) {
+  widget.setBackgroundRole(RoleOf(ground.role, widget.backgroundRole()));
 }
 
-void ApplyColours(QWidget& widget, const Colour& text, const Colour& face) {
+void ApplyColours(QWidget& widget, const Colour& text, const Colour& ground) {
   widget.setForegroundRole(RoleOf(text.role, widget.foregroundRole()));
-  ApplyFace(widget, face);
+  ApplyGround(widget, ground);
   if (text.role != ColourRole::Fixed) return;
   QPalette palette = widget.palette();
   palette.setColor(widget.foregroundRole(), QColor::fromRgb(text.rgb));

@@ -12,7 +12,7 @@ void ApplyPlan(QWidget& widget, const ControlPlan& plan) {
   widget.setGeometry(plan.left, plan.top, plan.width, plan.height);
   widget.setFont(ToQFont(plan.font));
   if (!plan.tabStop) widget.setFocusPolicy(Qt::NoFocus);
-  ApplyColours(widget, plan.text, plan.face);
+  ApplyColours(widget, plan.text, plan.ground);
   MoveFocusWithArrows(widget, plan);
 }
 

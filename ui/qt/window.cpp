@@ -6,13 +6,14 @@
 
 namespace toolkit {
 
-Window* NewWindow(const WindowPlan& plan) {
+// Nothing of Qt's own handlers here throws, so there is nothing to report.
+Window* NewWindow(const WindowPlan& plan, EscapeReport /*reportEscaped*/) {
   auto window = std::make_unique<Window>();
   window->widget = std::make_unique<QWidget>();
   QWidget& widget = *window->widget;
   widget.setWindowTitle(ToQString(plan.caption));
   widget.setFont(ToQFont(plan.font));
-  ApplyFace(widget, plan.face);
+  ApplyGround(widget, plan.ground);
   widget.resize(plan.clientWidth, plan.clientHeight);
   // The frame's top-left corner at the designed place.
   widget.move(plan.left, plan.top);

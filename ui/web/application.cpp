@@ -7,8 +7,8 @@
 #include "ui/web/native.h"
 
 // A press on a button's element, from the page's script.
-extern "C" EMSCRIPTEN_KEEPALIVE void vorn_web_press(TButton* button) {
-  button->Click();
+extern "C" EMSCRIPTEN_KEEPALIVE void vorn_web_press(toolkit::Control* control) {
+  control->pressed();
 }
 
 namespace toolkit {
@@ -35,7 +35,7 @@ void RunEventLoop(Application& /*application*/, Window& main) {
 // The dialog is modal to the page, but the browser cannot wait for it: this returns at
 // once, and what follows the report (the end of a click) changes nothing on the page.
 void ShowErrorMessage(Application& /*application*/, Window* /*owner*/, const std::string& message) {
-  dom::ShowMessage(std::string(identity::kProductName).c_str(), message.c_str());
+  vorn_dom_show_message(std::string(identity::kProductName).c_str(), message.c_str());
 }
 
 }  // namespace toolkit

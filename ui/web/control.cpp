@@ -1,7 +1,6 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/gui_library.h"
 #include "ui/web/dom.h"
 #include "ui/web/native.h"
 
@@ -10,28 +9,28 @@ namespace {
 // The look of an element the page did not already hold.
 void Style(const ControlPlan& plan, const char* id) {
   const std::string selector = "#" + std::string(plan.name);
-  dom::Place(id, plan.left, plan.top, plan.width, plan.height);
-  dom::SetFont(selector.c_str(), toolkit::CssFamilies(plan.font).c_str(), plan.font.pixelHeight,
-               plan.font.bold);
-  dom::SetColours(selector.c_str(), toolkit::CssColour(plan.text).c_str(),
-                  toolkit::CssColour(plan.face).c_str());
-  if (plan.growsToCaption) dom::AddClass(id, "grows");
-  if (plan.kind == ControlKind::Field) {
-    dom::MakeField(id, plan.readOnly, plan.maxLength);
-    dom::SetTextMargin(id, plan.textMargin);
+  vorn_dom_place(id, plan.left, plan.top, plan.width, plan.height);
+  vorn_dom_set_font(selector.c_str(), toolkit::CssFamilies(plan.font).c_str(),
+                    plan.font.pixelHeight, plan.font.bold);
+  vorn_dom_set_colours(selector.c_str(), toolkit::CssColour(plan.text).c_str(),
+                       toolkit::CssColour(plan.ground).c_str());
+  if (plan.growsToCaption) vorn_dom_add_class(id, "grows");
+  if (plan.kind == ControlKind::Edit) {
+    vorn_dom_make_field(id, plan.readOnly, plan.maxLength);
+    vorn_dom_set_text_margin(id, plan.textMargin);
   }
-  if (!plan.tabStop) dom::SetTabStop(id, false);
+  if (!plan.tabStop) vorn_dom_set_tab_stop(id, 0);
 }
 
 toolkit::Control* NewElement(toolkit::Window& window, const ControlPlan& plan, const char* tag) {
   window.controls.push_back(
-      std::make_unique<toolkit::Control>(toolkit::Control{std::string(plan.name)}));
+      std::make_unique<toolkit::Control>(toolkit::Control{std::string(plan.name), {}}));
   const char* id = window.controls.back()->id.c_str();
-  if (dom::NewControl(window.id, tag, id, std::string(plan.caption).c_str())) Style(plan, id);
-  if (plan.showsStartWhenLeft) dom::ShowStartWhenLeft(id);
+  if (vorn_dom_new_control(window.id, tag, id, std::string(plan.caption).c_str())) Style(plan, id);
+  if (plan.showsStartWhenLeft) vorn_dom_show_start_when_left(id);
   if (!plan.arrowNext.empty() || !plan.arrowPrevious.empty())
-    dom::MoveFocusWithArrows(id, std::string(plan.arrowNext).c_str(),
-                             std::string(plan.arrowPrevious).c_str());
+    vorn_dom_move_focus_with_arrows(id, std::string(plan.arrowNext).c_str(),
+                                    std::string(plan.arrowPrevious).c_str());
   return window.controls.back().get();
 }
 
@@ -76,9 +75,10 @@ Control* NewEdit(Window& window, const ControlPlan& plan) {
   return NewElement(window, plan, "input");
 }
 
-Control* NewButton(Window& window, const ControlPlan& plan, TButton& button) {
+Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed) {
   Control* control = NewElement(window, plan, "button");
-  dom::PressCalls(control->id.c_str(), &button);
+  control->pressed = std::move(pressed);
+  vorn_dom_press_calls(control->id.c_str(), control);
   return control;
 }
 
@@ -87,7 +87,7 @@ std::string GetText(const Control& control) {
 }
 
 void SetText(Control& control, const std::string& text) {
-  dom::SetText(control.id.c_str(), text.c_str());
+  vorn_dom_set_text(control.id.c_str(), text.c_str());
 }
 
 }  // namespace toolkit

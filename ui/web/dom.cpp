@@ -80,10 +80,10 @@ EM_JS(void, vorn_dom_set_font, (const char* selector, const char* families, int 
 
 // As custom properties, which the style sheet applies: a pressed button and a phone's
 // wider fields refine them there.
-EM_JS(void, vorn_dom_set_colours, (const char* selector, const char* text, const char* face), {
+EM_JS(void, vorn_dom_set_colours, (const char* selector, const char* text, const char* ground), {
   const style = document.querySelector(UTF8ToString(selector)).style;
   if (UTF8ToString(text)) style.setProperty('--text', UTF8ToString(text));
-  style.setProperty('--ground', UTF8ToString(face));
+  style.setProperty('--ground', UTF8ToString(ground));
 });
 
 EM_JS(void, vorn_dom_set_text_margin, (const char* id, int margin), {
@@ -120,9 +120,9 @@ EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id, const char* next, 
   element.dataset.arrowPrevious = UTF8ToString(previous);
 });
 
-EM_JS(void, vorn_dom_press_calls, (const char* id, void* button), {
+EM_JS(void, vorn_dom_press_calls, (const char* id, void* control), {
   document.getElementById(UTF8ToString(id))
-      .addEventListener('click', () => _vorn_web_press(button));
+      .addEventListener('click', () => _vorn_web_press(control));
 });
 
 // Tab follows the document's order, so the stops go to the end of the client area in the
@@ -201,87 +201,11 @@ EM_JS(void, vorn_dom_show_message, (const char* title, const char* message), {
 
 namespace dom {
 
-bool NewForm(int id, const char* caption) {
-  return vorn_dom_new_form(id, caption);
-}
-
-void SetClientArea(int id, int width, int height) {
-  vorn_dom_set_client_area(id, width, height);
-}
-
-void RemoveForm(int id) {
-  vorn_dom_remove_form(id);
-}
-
-void ShowForm(int id) {
-  vorn_dom_show_form(id);
-}
-
-bool NewControl(int form, const char* tag, const char* id, const char* caption) {
-  return vorn_dom_new_control(form, tag, id, caption);
-}
-
-void Place(const char* id, int left, int top, int width, int height) {
-  vorn_dom_place(id, left, top, width, height);
-}
-
-void SetFont(const char* selector, const char* families, int size, bool bold) {
-  vorn_dom_set_font(selector, families, size, bold);
-}
-
-void SetColours(const char* selector, const char* text, const char* face) {
-  vorn_dom_set_colours(selector, text, face);
-}
-
-void SetTextMargin(const char* id, int margin) {
-  vorn_dom_set_text_margin(id, margin);
-}
-
-void AddClass(const char* id, const char* name) {
-  vorn_dom_add_class(id, name);
-}
-
-void MakeField(const char* id, bool readOnly, int maxLength) {
-  vorn_dom_make_field(id, readOnly, maxLength);
-}
-
-void ShowStartWhenLeft(const char* id) {
-  vorn_dom_show_start_when_left(id);
-}
-
-void MoveFocusWithArrows(const char* id, const char* next, const char* previous) {
-  vorn_dom_move_focus_with_arrows(id, next, previous);
-}
-
-void PressCalls(const char* id, void* button) {
-  vorn_dom_press_calls(id, button);
-}
-
-void SetTabStop(const char* id, bool stop) {
-  vorn_dom_set_tab_stop(id, stop);
-}
-
-void NameByLabel(const char* label, const char* control) {
-  vorn_dom_name_by_label(label, control);
-}
-
-void SetRow(const char* id, int row) {
-  vorn_dom_set_row(id, row);
-}
-
 std::string Text(const char* id) {
   char* copy = vorn_dom_text(id);
   std::string text(copy);
   std::free(copy);
   return text;
-}
-
-void SetText(const char* id, const char* text) {
-  vorn_dom_set_text(id, text);
-}
-
-void ShowMessage(const char* title, const char* message) {
-  vorn_dom_show_message(title, message);
 }
 
 }  // namespace dom

@@ -2,7 +2,7 @@
 
 namespace {
 
-// The form's face is the dialog face (COLOR_BTNFACE), as the design's clBtnFace asks.
+// A window is drawn on the system's dialog colour (COLOR_BTNFACE), as the design asks.
 int SystemColour(ColourRole role) {
   switch (role) {
     case ColourRole::WindowText:
@@ -27,6 +27,6 @@ COLORREF ColourOf(const Colour& colour) {
   return RGB((colour.rgb >> 16) & 0xFF, (colour.rgb >> 8) & 0xFF, colour.rgb & 0xFF);
 }
 
-HBRUSH BrushOf(const Colour& face) {
-  return GetSysColorBrush(SystemColour(face.role));
+HBRUSH BrushOf(const Colour& ground) {
+  return GetSysColorBrush(SystemColour(ground.role));
 }

@@ -19,8 +19,7 @@ toolkit::Control& NewControlWindow(toolkit::Window& window, const ControlPlan& p
                                 reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
   if (!handle)
     throw vorn::Exception("The control " + std::string(plan.name) + " could not be created");
-  window.controls.push_back(
-      std::make_unique<toolkit::Control>(toolkit::Control{handle, plan, nullptr}));
+  window.controls.push_back(std::make_unique<toolkit::Control>(toolkit::Control{handle, plan, {}}));
   PlaceControl(window, *window.controls.back());
   return *window.controls.back();
 }
@@ -35,9 +34,9 @@ Control* NewLabel(Window& window, const ControlPlan& plan) {
 // The form's window procedure presses the button for its BN_CLICKED, which the button
 // sends for the mouse, for Space, and for Enter (see the message loop); the message loop
 // moves the focus for the arrow keys, as the plan says.
-Control* NewButton(Window& window, const ControlPlan& plan, TButton& button) {
+Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed) {
   Control& control = NewControlWindow(window, plan, L"BUTTON", BS_PUSHBUTTON, 0);
-  control.button = &button;
+  control.pressed = std::move(pressed);
   return &control;
 }
 

@@ -39,7 +39,7 @@ bool MovedByArrow(HWND form, const MSG& message) {
   if (to.empty()) return false;  // the control's own keys, as a field's caret
   const toolkit::Control* next = Find(*window, [to](const auto& c) { return c.plan.name == to; });
   if (!next) return true;
-  if (next->plan.kind == ControlKind::Field) SendMessageW(next->handle, EM_SETSEL, 0, -1);
+  if (next->plan.kind == ControlKind::Edit) SendMessageW(next->handle, EM_SETSEL, 0, -1);
   SetFocus(next->handle);
   return true;
 }

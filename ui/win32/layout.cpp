@@ -43,7 +43,7 @@ void PlaceControl(toolkit::Window& window, const toolkit::Control& control) {
   const UINT dpi = window.dpi;
   const HFONT font = FontFor(window, plan.font);
   SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (plan.kind == ControlKind::Field) SetTextMargins(control.handle, plan.textMargin, dpi);
+  if (plan.kind == ControlKind::Edit) SetTextMargins(control.handle, plan.textMargin, dpi);
   const Size size = plan.Fitted({Scale(plan.width, dpi), Scale(plan.height, dpi)},
                                 CaptionExtent(control.handle, font, plan.caption));
   SetWindowPos(control.handle, nullptr, Scale(plan.left, dpi), Scale(plan.top, dpi), size.width,

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -18,11 +19,12 @@ struct Application {};
 struct Control {
   HWND handle;
   const ControlPlan& plan;
-  TButton* button;  // the button to press for its BN_CLICKED; nullptr for others
+  std::function<void()> pressed;  // run for a button's BN_CLICKED; empty for others
 };
 
 struct Window {
-  explicit Window(const WindowPlan& form) : plan(form) {}
+  Window(const WindowPlan& form, EscapeReport report)
+      : plan(form), reportEscaped(std::move(report)) {}
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   ~Window() {
@@ -30,6 +32,7 @@ struct Window {
   }
 
   const WindowPlan& plan;
+  const EscapeReport reportEscaped;
   HWND handle = nullptr;
   // The resolution the controls are laid out for, and the fonts made for it.
   UINT dpi = USER_DEFAULT_SCREEN_DPI;

@@ -1,6 +1,5 @@
 #include "ui/win32/window_procedure.h"
 
-#include "ui/gui_library.h"
 #include "ui/win32/colour.h"
 #include "ui/win32/layout.h"
 #include "ui/win32/native.h"
@@ -19,11 +18,11 @@ const toolkit::Control* ControlOf(const toolkit::Window& window, LPARAM handle) 
 }
 
 // The system asks for these colours for labels and fields, read-only or not (it would grey
-// a read-only one); a push button draws its own face.
+// a read-only one); a push button draws its own ground.
 LRESULT Paint(const ControlPlan& plan, HDC dc) {
   SetTextColor(dc, ColourOf(plan.text));
-  SetBkColor(dc, ColourOf(plan.face));
-  return reinterpret_cast<LRESULT>(BrushOf(plan.face));
+  SetBkColor(dc, ColourOf(plan.ground));
+  return reinterpret_cast<LRESULT>(BrushOf(plan.ground));
 }
 
 // Moved to a screen of another density: take the size the system suggests and scale the
@@ -50,8 +49,8 @@ bool Handle(toolkit::Window& window, UINT message, WPARAM w, LPARAM l, LRESULT& 
     case WM_COMMAND: {
       if (HIWORD(w) != BN_CLICKED || l == 0) return false;
       const toolkit::Control* control = ControlOf(window, l);
-      if (!control || !control->button) return false;
-      control->button->Click();
+      if (!control || !control->pressed) return false;
+      control->pressed();
       return true;
     }
     case WM_CTLCOLORSTATIC:  // labels, and read-only edits
@@ -64,7 +63,7 @@ bool Handle(toolkit::Window& window, UINT message, WPARAM w, LPARAM l, LRESULT& 
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(window.handle, &client);
-      FillRect(reinterpret_cast<HDC>(w), &client, BrushOf(window.plan.face));
+      FillRect(reinterpret_cast<HDC>(w), &client, BrushOf(window.plan.ground));
       result = 1;
       return true;
     }
@@ -91,12 +90,12 @@ LRESULT CALLBACK FormProcedure(HWND handle, UINT message, WPARAM w, LPARAM l) {
     SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
   toolkit::Window* window = WindowOf(handle);
-  // No exception may unwind through the system's frames; it is reported here instead.
+  // No exception may unwind through the system's frames; it is reported instead.
   try {
     LRESULT result = 0;
     if (window && Handle(*window, message, w, l, result)) return result;
   } catch (...) {
-    Application->ReportCurrentException();
+    if (window->reportEscaped) window->reportEscaped();
     return 0;
   }
   return DefWindowProcW(handle, message, w, l);
@@ -113,7 +112,7 @@ ATOM RegisterFormClass() {
                                                       GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = nullptr;  // the window's plan gives its face (WM_ERASEBKGND)
+  windowClass.hbrBackground = nullptr;  // the window's plan gives its ground (WM_ERASEBKGND)
   windowClass.lpszClassName = L"VornEvCalculatorForm";
   return RegisterClassExW(&windowClass);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// For tests only: the Win32 windows behind a form and its controls, which the
-// calculator's own code never sees.
+// The Win32 windows behind a form and its controls, which the calculator's own code never
+// sees.
 
+#include "ui/gui_library.h"
 #include "ui/win32/native.h"
 
 inline HWND NativeWindow(const TForm& form) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// For tests only: the Qt widgets behind a form and its controls, which the calculator's
-// own code never sees.
+// The Qt widgets behind a form and its controls, which the calculator's own code never
+// sees.
 
+#include "ui/gui_library.h"
 #include "ui/qt/native.h"
 
 inline QWidget* NativeWidget(const TForm& form) {
