@@ -24,6 +24,10 @@ constexpr int kFieldMaxLength = 32767;
 // longest results (22 characters) a pixel or two short of room in a 137-pixel field.
 constexpr int kFieldTextMargin = 1;
 
+// As a native push button and a dialog manager take them: Shift and Ctrl change nothing,
+// while Alt and Meta (the Windows or Command key) make a key the system's own shortcut.
+constexpr unsigned kArrowMovesWith = kShift | kControl;
+
 FontPlan Resolve(const FontDescription& font) {
   return {font.family, FallbackFamily(font.family), font.pixelHeight, font.bold};
 }
@@ -81,8 +85,8 @@ Controls TabStops(const FormDescription& form) {
 // The stop `step` places from the control in tab order, wrapping round the ends as Tab
 // does. A button has no use for the arrow keys, so they move the focus from it, as in a
 // dialog; every other control keeps them.
-std::string_view ArrowTarget(const ControlDescription& from, const FormDescription& form,
-                             int step) {
+std::string_view NeighbouringStop(const ControlDescription& from, const FormDescription& form,
+                                  int step) {
   if (from.kind != ControlKind::Button) return {};
   const auto stops = TabStops(form);
   const auto at = std::find(stops.begin(), stops.end(), &from);
@@ -128,6 +132,11 @@ Size ControlPlan::Fitted(Size designed, Size captionNeeds) const {
           std::max(designed.height, captionNeeds.height)};
 }
 
+std::string_view ControlPlan::ArrowTarget(Arrow arrow, unsigned held) const {
+  if (held & ~arrowMovesWith) return {};
+  return arrow == Arrow::Right || arrow == Arrow::Down ? arrowNext : arrowPrevious;
+}
+
 ControlPlan ResolveControl(const ControlDescription& d, const FormDescription& form) {
   const ControlKind kind = d.kind;
   const bool field = kind == ControlKind::Edit;
@@ -150,8 +159,9 @@ ControlPlan ResolveControl(const ControlDescription& d, const FormDescription& f
       .growsToCaption = kind == ControlKind::Label,
       // A long text left scrolled to its end would hide its sign and first digits.
       .showsStartWhenLeft = field,
-      .arrowNext = ArrowTarget(d, form, 1),
-      .arrowPrevious = ArrowTarget(d, form, -1),
+      .arrowNext = NeighbouringStop(d, form, 1),
+      .arrowPrevious = NeighbouringStop(d, form, -1),
+      .arrowMovesWith = kArrowMovesWith,
   };
 }
 

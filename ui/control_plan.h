@@ -40,6 +40,10 @@ struct Size {
   int width, height;
 };
 
+enum class Arrow { Left, Up, Right, Down };
+// The keys that can be held with another, as bits.
+enum HeldKey : unsigned { kShift = 1, kControl = 2, kAlt = 4, kMeta = 8 };
+
 struct ControlPlan {
   std::string_view name;         // unique in its window
   std::string_view caption;      // a label's or button's text; empty for fields
@@ -66,10 +70,19 @@ struct ControlPlan {
   // control keeps the arrow keys for itself, as a field does for its caret.
   std::string_view arrowNext;
   std::string_view arrowPrevious;
+  // The held keys (HeldKey bits) with which an arrow still moves the focus as it does
+  // alone. With any other held, the key is the system's: nothing moves, and nothing
+  // cancels the key (in a browser, Alt+Left goes back).
+  unsigned arrowMovesWith;
 
   // The size to give the control, once the toolkit has measured its caption, in the same
   // pixels as `designed`.
   Size Fitted(Size designed, Size captionNeeds) const;
+  // Where the arrow, pressed with the keys held (HeldKey bits), takes the focus; empty
+  // where it does not: the control keeps the key (a field's caret), or it is the system's.
+  // A control with an arrow target takes no arrow for itself: a toolkit whose native
+  // control would move the focus by its own rule withholds the key from it.
+  std::string_view ArrowTarget(Arrow arrow, unsigned held) const;
 };
 
 struct WindowPlan {

@@ -23,13 +23,23 @@ std::vector<std::string> TabStops(const FormDescription& description) {
   return names;
 }
 
-Key KeyNamed(const std::string& name) {
-  static const std::map<std::string, Key> keys = {
+// A key as a step writes it, with the keys held before it: "Right", "Shift+Right".
+std::pair<Key, Held> KeyNamed(std::string_view written) {
+  static const std::map<std::string_view, Key> keys = {
       {"Tab", Key::Tab},     {"Space", Key::Space}, {"Enter", Key::Enter}, {"Left", Key::Left},
       {"Right", Key::Right}, {"Up", Key::Up},       {"Down", Key::Down},   {"End", Key::End}};
-  const auto key = keys.find(name);
-  if (key == keys.end()) throw std::runtime_error("no key " + name);
-  return key->second;
+  Held held;
+  const std::map<std::string_view, bool*> holds = {
+      {"Shift", &held.shift}, {"Ctrl", &held.ctrl}, {"Alt", &held.alt}, {"Meta", &held.meta}};
+  for (std::size_t plus; (plus = written.find('+')) != std::string_view::npos;
+       written.remove_prefix(plus + 1)) {
+    const auto hold = holds.find(written.substr(0, plus));
+    if (hold == holds.end()) throw std::runtime_error("no held key " + std::string(written));
+    *hold->second = true;
+  }
+  const auto key = keys.find(written);
+  if (key == keys.end()) throw std::runtime_error("no key " + std::string(written));
+  return {key->second, held};
 }
 
 class Run {
@@ -44,7 +54,11 @@ class Run {
     const auto& a = step.args;
     const std::map<std::string, std::function<void()>> verbs = {
         {"focus", [&] { window_.Focus(Name(a.at(0))); }},
-        {"key", [&] { window_.Press(KeyNamed(a.at(0))); }},
+        {"key",
+         [&] {
+           const auto [key, held] = KeyNamed(a.at(0));
+           window_.Press(key, held);
+         }},
         {"type", [&] { window_.Type(Name(a.at(0)), ExpandText(a.at(1))); }},
         {"set-text", [&] { window_.SetText(Name(a.at(0)), ExpandText(a.at(1))); }},
         {"paste", [&] { window_.Paste(Name(a.at(0)), std::string(Count(a.at(1), 0), '1')); }},
@@ -117,7 +131,7 @@ class Run {
     const std::string from = window_.Focused();
     const auto at = std::ranges::find(stops_, from) - stops_.begin();
     for (std::size_t i = 1; i <= stops_.size(); ++i) {
-      window_.Press(Key::Tab);
+      window_.Press(Key::Tab, {});
       EXPECT_EQ(window_.Focused(), stops_[(at + i) % stops_.size()])
           << "Tab " << i << " from " << from;
     }

@@ -8,6 +8,11 @@
 
 enum class Key { Tab, Space, Enter, Left, Right, Up, Down, End };
 
+// The keys held down while a key is pressed.
+struct Held {
+  bool shift = false, ctrl = false, alt = false, meta = false;
+};
+
 // Which ends of a field's text are in view.
 struct TextView {
   bool startShown;
@@ -19,7 +24,7 @@ class WindowDriver {
   virtual ~WindowDriver() = default;
 
   virtual void Focus(const std::string& name) = 0;
-  virtual void Press(Key key) = 0;  // on the control that has the focus
+  virtual void Press(Key key, Held held) = 0;  // on the control that has the focus
   // Selects all of the field's text and types over it, key by key, as the user does.
   virtual void Type(const std::string& name, const std::string& text) = 0;
   virtual void SetText(const std::string& name, const std::string& text) = 0;

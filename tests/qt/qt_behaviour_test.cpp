@@ -20,10 +20,15 @@ class QtDriver : public WindowDriver {
 
   void Focus(const std::string& name) override { Widget(name)->setFocus(); }
 
-  void Press(Key key) override {
+  void Press(Key key, Held held) override {
     static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,   Qt::Key_Space, Qt::Key_Return, Qt::Key_Left,
                                         Qt::Key_Right, Qt::Key_Up,    Qt::Key_Down,   Qt::Key_End};
-    QTest::keyClick(QApplication::focusWidget(), kKeys[static_cast<int>(key)]);
+    Qt::KeyboardModifiers modifiers;
+    if (held.shift) modifiers |= Qt::ShiftModifier;
+    if (held.ctrl) modifiers |= Qt::ControlModifier;
+    if (held.alt) modifiers |= Qt::AltModifier;
+    if (held.meta) modifiers |= Qt::MetaModifier;
+    QTest::keyClick(QApplication::focusWidget(), kKeys[static_cast<int>(key)], modifiers);
   }
 
   void Type(const std::string& name, const std::string& text) override {

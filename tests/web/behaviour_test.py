@@ -22,6 +22,7 @@ from site_server import SiteServer, poll
 KEYS = {'Tab': Keys.TAB, 'Space': Keys.SPACE, 'Enter': Keys.ENTER, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN,
         'End': Keys.END}
+HELD = {'Shift': Keys.SHIFT, 'Ctrl': Keys.CONTROL, 'Alt': Keys.ALT, 'Meta': Keys.META}
 VIEW = ('const e = document.getElementById(arguments[0]);'
         'return [e.scrollLeft == 0, e.scrollLeft + e.clientWidth >= e.scrollWidth]')
 
@@ -46,8 +47,15 @@ class Page:
     # stop. The browser's controls count as no stop here. Headless Firefox then leaves
     # its window's focus with its own controls, where keys still move the page's focus
     # but press no button; a user's window has it back, so the driver gives it back.
-    def press(self, key):
-        self.keys(KEYS[key])
+    def press(self, written):
+        *held, key = written.split('+')
+        actions = ActionChains(self.driver)
+        for name in held:
+            actions.key_down(HELD[name])
+        actions.send_keys(KEYS[key])
+        for name in reversed(held):
+            actions.key_up(HELD[name])
+        actions.perform()
         if key == 'Tab' and not self.focused():
             self.keys(KEYS[key])
             if not self.script('return document.hasFocus()'):

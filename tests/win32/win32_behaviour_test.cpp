@@ -4,8 +4,10 @@
 #include <windows.h>
 // after windows.h, which it needs
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "tests/behaviours/behaviour_test.h"
 #include "tests/win32/field_text.h"
@@ -32,14 +34,28 @@ class Win32Driver : public WindowDriver {
 
   void Focus(const std::string& name) override { SetFocus(Window(name)); }
 
-  // A key's press and release as the message loop gets them, then what they posted.
-  void Press(Key key) override {
+  // A key's press and release as the message loop gets them, then what they posted, with
+  // the held keys down in the thread's keyboard state meanwhile. With Alt held the system
+  // sends the key as WM_SYSKEYDOWN, marked by bit 29.
+  void Press(Key key, Held held) override {
     static constexpr UINT kKeys[] = {VK_TAB,   VK_SPACE, VK_RETURN, VK_LEFT,
                                      VK_RIGHT, VK_UP,    VK_DOWN,   VK_END};
     const UINT code = kKeys[static_cast<int>(key)];
-    Deliver({GetFocus(), WM_KEYDOWN, code, 1, 0, {}});
-    Deliver({GetFocus(), WM_KEYUP, code, static_cast<LPARAM>(0xC0000001), 0, {}});
+    BYTE before[256], state[256];
+    GetKeyboardState(before);
+    std::copy(std::begin(before), std::end(before), state);
+    for (const auto [down, vk] : {std::pair{held.shift, VK_SHIFT},
+                                  {held.ctrl, VK_CONTROL},
+                                  {held.alt, VK_MENU},
+                                  {held.meta, VK_LWIN}})
+      if (down) state[vk] |= 0x80;
+    SetKeyboardState(state);
+    const UINT down = held.alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    const LPARAM alt = held.alt ? 1 << 29 : 0;
+    Deliver({GetFocus(), down, code, 1 | alt, 0, {}});
+    Deliver({GetFocus(), down + 1, code, static_cast<LPARAM>(0xC0000001) | alt, 0, {}});
     for (MSG posted; PeekMessageW(&posted, nullptr, 0, 0, PM_REMOVE);) Deliver(posted);
+    SetKeyboardState(before);
   }
 
   void Type(const std::string& name, const std::string& text) override {

@@ -22,6 +22,16 @@ void Style(const ControlPlan& plan, const char* id) {
   if (!plan.tabStop) vorn_dom_set_tab_stop(id, 0);
 }
 
+// The held keys as the KeyboardEvent properties that tell them.
+std::string HeldKeyProperties(unsigned held) {
+  std::string properties;
+  for (const auto& [key, property] : {std::pair{kShift, "shiftKey"}, std::pair{kControl, "ctrlKey"},
+                                      std::pair{kAlt, "altKey"}, std::pair{kMeta, "metaKey"}}) {
+    if (held & key) properties += (properties.empty() ? "" : " ") + std::string(property);
+  }
+  return properties;
+}
+
 toolkit::Control* NewElement(toolkit::Window& window, const ControlPlan& plan, const char* tag) {
   window.controls.push_back(
       std::make_unique<toolkit::Control>(toolkit::Control{std::string(plan.name), {}}));
@@ -30,7 +40,8 @@ toolkit::Control* NewElement(toolkit::Window& window, const ControlPlan& plan, c
   if (plan.showsStartWhenLeft) vorn_dom_show_start_when_left(id);
   if (!plan.arrowNext.empty() || !plan.arrowPrevious.empty())
     vorn_dom_move_focus_with_arrows(id, std::string(plan.arrowNext).c_str(),
-                                    std::string(plan.arrowPrevious).c_str());
+                                    std::string(plan.arrowPrevious).c_str(),
+                                    HeldKeyProperties(plan.arrowMovesWith).c_str());
   return window.controls.back().get();
 }
 

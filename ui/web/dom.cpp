@@ -114,10 +114,11 @@ EM_JS(void, vorn_dom_show_start_when_left, (const char* id), {
 
 // Marks in the page's HTML, which the page's start script acts on: so the keys work from
 // the first paint, before the program is there.
-EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id, const char* next, const char* previous), {
+EM_JS(void, vorn_dom_move_focus_with_arrows, (const char* id, const char* next, const char* previous, const char* movesWith), {
   const element = document.getElementById(UTF8ToString(id));
   element.dataset.arrowNext = UTF8ToString(next);
   element.dataset.arrowPrevious = UTF8ToString(previous);
+  element.dataset.arrowMovesWith = UTF8ToString(movesWith);
 });
 
 EM_JS(void, vorn_dom_press_calls, (const char* id, void* control), {

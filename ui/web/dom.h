@@ -43,11 +43,12 @@ VORN_DOM(void, vorn_dom_make_field, (const char* id, int readOnly, int maxLength
 
 // Handlers, for made and adopted elements alike.
 VORN_DOM(void, vorn_dom_show_start_when_left, (const char* id));
-// From the element Right or Down moves the focus to the element next, Left or Up to
-// previous (empty: neither), selecting a field's text; the page's start script does it,
-// for the element marked here.
+// Marks for the page's start script, which moves the focus for the arrow keys as they say
+// (see ArrowTarget in control_plan.h): next and previous (empty: neither), and the held
+// keys with which an arrow still moves, as a space-separated list of KeyboardEvent
+// properties ("shiftKey ctrlKey").
 VORN_DOM(void, vorn_dom_move_focus_with_arrows,
-         (const char* id, const char* next, const char* previous));
+         (const char* id, const char* next, const char* previous, const char* movesWith));
 // A press calls vorn_web_press(control).
 VORN_DOM(void, vorn_dom_press_calls, (const char* id, void* control));
 
