@@ -64,10 +64,13 @@ def commit():
 
 
 def machine():
+    """The processor and its cores, and the load of the run's last minute: other work beside
+    a run makes its figures worse, so a table says how much there was."""
     cpuinfo = pathlib.Path("/proc/cpuinfo").read_text()
     models = re.findall(r"^model name\s*:\s*(.*)$", cpuinfo, re.M)
     cores = len(re.findall(r"^processor\s*:", cpuinfo, re.M))
-    return f"{models[0] if models else 'unknown processor'}, {cores} cores"
+    load = pathlib.Path("/proc/loadavg").read_text().split()[0]
+    return f"{models[0] if models else 'unknown processor'}, {cores} cores, at a load of {load}"
 
 
 def compiler(build_dir):
