@@ -64,12 +64,12 @@ def commit():
 
 
 def machine():
-    """The processor and its cores, and the load of the run's last minute: other work beside
-    a run makes its figures worse, so a table says how much there was."""
+    """The processor and its cores, and the load of the last 15 minutes, most of a run: other
+    work beside a run makes its figures worse, so a table says how much there was."""
     cpuinfo = pathlib.Path("/proc/cpuinfo").read_text()
     models = re.findall(r"^model name\s*:\s*(.*)$", cpuinfo, re.M)
     cores = len(re.findall(r"^processor\s*:", cpuinfo, re.M))
-    load = pathlib.Path("/proc/loadavg").read_text().split()[0]
+    load = pathlib.Path("/proc/loadavg").read_text().split()[2]
     return f"{models[0] if models else 'unknown processor'}, {cores} cores, at a load of {load}"
 
 
