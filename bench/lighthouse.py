@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Measures the page with Lighthouse and rewrites the README's Lighthouse table.
+"""Measures the page with Lighthouse and rewrites the Lighthouse table of FIGURES.md.
 
-Usage: bench/lighthouse.py README.md SITE-DIR LIGHTHOUSE CHROMIUM [RUNS]   (default 3 runs)
+Usage: bench/lighthouse.py FIGURES.md SITE-DIR LIGHTHOUSE CHROMIUM [RUNS]   (default 3 runs)
 
 Serves the site on the loopback as a static host would (gzipped, max-age=600), runs
 Lighthouse's performance audit RUNS times on its mobile and on its desktop settings, and
-writes between the README's markers a line saying when, at which commit, on which machine
+writes between the document's markers a line saying when, at which commit, on which machine
 and with which versions it was measured, then the medians of each setting's runs.
 (scripts/lighthouse.sh installs Lighthouse, builds the site, then calls this.)"""
 
@@ -82,11 +82,11 @@ def main():
             len(sys.argv) == 6 and not sys.argv[5].isdigit()):
         print(__doc__.splitlines()[2], file=sys.stderr)
         sys.exit(2)
-    readme_path, site, lighthouse, chromium = sys.argv[1:5]
+    document_path, site, lighthouse, chromium = sys.argv[1:5]
     runs = int(sys.argv[5]) if len(sys.argv) == 6 else 3
-    readme = pathlib.Path(readme_path).read_text()
-    if MARKERS[0].format("lighthouse") not in readme:
-        sys.exit(f"{readme_path} has no table to rewrite")
+    document = pathlib.Path(document_path).read_text()
+    if MARKERS[0].format("lighthouse") not in document:
+        sys.exit(f"{document_path} has no table to rewrite")
 
     handler = functools.partial(GzipHandler, directory=site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -118,8 +118,8 @@ def main():
                      f"| {m['largest-contentful-paint'] / 1000:.2f} s "
                      f"| {m['total-blocking-time']:.0f} ms | {m['performance']:.0f} "
                      f"| {m['total-byte-weight']:,.0f} bytes |")
-    pathlib.Path(readme_path).write_text(
-        rewrite(readme, "lighthouse", lambda body: "\n".join(lines)))
+    pathlib.Path(document_path).write_text(
+        rewrite(document, "lighthouse", lambda body: "\n".join(lines)))
 
 
 if __name__ == "__main__":

@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
-"""Rewrites the README's benchmark tables from runs of text_to_double_bench and click_bench.
+"""Rewrites the FIGURES.md benchmark tables from runs of text_to_double_bench and click_bench.
 
-Usage: bench/tables.py README.md BUILD-DIR TABLE=BENCH-JSON...   (TABLE: text_to_double, click)
+Usage: bench/tables.py FIGURES.md BUILD-DIR TABLE=BENCH-JSON...   (TABLE: text_to_double, click)
 
 Between each named table's markers it writes a line saying when, at which commit, on which
 machine and with which compiler the figures were measured, then the table. For reading:
 for each kind of text, the best of the repetitions of ours, from_chars and strtod in
 nanoseconds per text, and the two ratios. For clicks: the best processor time of one click
-in each case. The rows keep the README's own wording; the numbers are new.
+in each case. The rows keep the document's own wording; the numbers are new.
 (scripts/bench-tables.sh builds and runs the benchmarks, then calls this.)"""
 
 import datetime
@@ -19,11 +19,11 @@ import sys
 import textwrap
 
 MARKERS = "<!-- bench:{} begin -->", "<!-- bench:{} end -->"
-# The benchmark's kinds of text, in the order of the README's rows.
+# The benchmark's kinds of text, in the order of the table's rows.
 KINDS = ["amounts", "small_integers", "17_digits", "exponent_forms", "short_decimals",
          "leading_zeros", "19_or_more_digits", "mix"]
 OURS, FROM_CHARS, STRTOD = "BM_TextViewToDouble", "BM_FromChars", "BM_Strtod"
-# The click benchmark's cases, in the order of the README's rows.
+# The click benchmark's cases, in the order of the table's rows.
 CLICKS = ["BM_Click", "BM_ClickLongFields"]
 
 
@@ -57,17 +57,20 @@ def command(*args):
 
 
 def commit():
-    # The README is what this rewrites, so its own changes do not make the figures suspect.
+    # It rewrites the documents, so their own changes do not make the figures suspect.
     short = command("git", "rev-parse", "--short", "HEAD")
-    dirty = command("git", "status", "--porcelain", "--", ".", ":!README.md")
+    dirty = command("git", "status", "--porcelain", "--", ".", ":!*.md")
     return short + (" + changes" if dirty else "")
 
 
 def machine():
+    """The processor and its cores, and the load of the last 15 minutes, most of a run: other
+    work beside a run makes its figures worse, so a table says how much there was."""
     cpuinfo = pathlib.Path("/proc/cpuinfo").read_text()
     models = re.findall(r"^model name\s*:\s*(.*)$", cpuinfo, re.M)
     cores = len(re.findall(r"^processor\s*:", cpuinfo, re.M))
-    return f"{models[0] if models else 'unknown processor'}, {cores} cores"
+    load = pathlib.Path("/proc/loadavg").read_text().split()[2]
+    return f"{models[0] if models else 'unknown processor'}, {cores} cores, at a load of {load}"
 
 
 def compiler(build_dir):
@@ -98,7 +101,7 @@ def rows_of(body, heading):
 
 def reading_section(old_rows, best, repetitions, build_dir):
     if len(old_rows) != len(KINDS):
-        sys.exit(f"the README's table has {len(old_rows)} rows, the benchmark {len(KINDS)} kinds")
+        sys.exit(f"the reading table has {len(old_rows)} rows, the benchmark {len(KINDS)} kinds")
     lines = [measured(repetitions, build_dir), "",
              "| texts | ours | `from_chars` | `strtod` | ours / `from_chars` | ours / `strtod` |",
              "| --- | ---: | ---: | ---: | ---: | ---: |"]
@@ -114,7 +117,7 @@ def reading_section(old_rows, best, repetitions, build_dir):
 
 def click_section(old_rows, best, repetitions, build_dir):
     if len(old_rows) != len(CLICKS):
-        sys.exit(f"the README's click table has {len(old_rows)} rows, the benchmark {len(CLICKS)} cases")
+        sys.exit(f"the click table has {len(old_rows)} rows, the benchmark {len(CLICKS)} cases")
     lines = [measured(repetitions, build_dir), "", "| click | µs |", "| --- | ---: |"]
     for row, case in zip(old_rows, CLICKS):
         if case not in best:
@@ -129,14 +132,14 @@ def runs(json_path):
     return run["benchmarks"], repetitions
 
 
-def rewrite(readme, table, make):
+def rewrite(document, table, make):
     begin, end = (marker.format(table) for marker in MARKERS)
-    match = re.search(re.escape(begin) + r"\n(.*?)\n" + re.escape(end), readme, re.S)
+    match = re.search(re.escape(begin) + r"\n(.*?)\n" + re.escape(end), document, re.S)
     if not match:
-        sys.exit(f"the README has no {begin} ... {end}")
+        sys.exit(f"the document has no {begin} ... {end}")
     new = make(match.group(1))
     print(new)
-    return readme[:match.start(1)] + new + readme[match.end(1):]
+    return document[:match.start(1)] + new + document[match.end(1):]
 
 
 # Each table: the first word of its heading row, and how its rows are made from a run.
@@ -154,14 +157,14 @@ def main():
             or any(table not in TABLES or not path for table, _, path in tables)):
         print(__doc__.splitlines()[2], file=sys.stderr)
         sys.exit(2)
-    readme_path, build_dir = sys.argv[1:3]
-    readme = pathlib.Path(readme_path).read_text()
+    document_path, build_dir = sys.argv[1:3]
+    document = pathlib.Path(document_path).read_text()
     for table, _, json_path in tables:
         heading, make = TABLES[table]
         run, repetitions = runs(json_path)
-        readme = rewrite(readme, table, lambda body: make(rows_of(body, heading), run,
+        document = rewrite(document, table, lambda body: make(rows_of(body, heading), run,
                                                           repetitions, build_dir))
-    pathlib.Path(readme_path).write_text(readme)
+    pathlib.Path(document_path).write_text(document)
 
 
 if __name__ == "__main__":

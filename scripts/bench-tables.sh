@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Measures the README's benchmark tables again and rewrites them in place, between their
-# markers, with the date, commit, machine and compiler of the run: the number reading
+# Measures the benchmark tables of FIGURES.md again and rewrites them in place, between
+# their markers, with the date, commit, machine and compiler of the run: the number reading
 # (text_to_double) and the click on the real form (click). Builds the benchmarks with the
 # "bench" preset (installing what is missing), runs them with the repetitions randomly
 # interleaved, and keeps the best of each. Run it on a quiet machine; other work running
@@ -40,4 +40,4 @@ for table in "${tables[@]}"; do
   esac
   measured+=("$table=$work/$table.json")
 done
-bench/tables.py README.md build/bench "${measured[@]}"
+bench/tables.py FIGURES.md build/bench "${measured[@]}"
