@@ -9,7 +9,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ qt6-base-dev fonts-liberation scdoc)
 test=("${build[@]}" libgtest-dev libboost-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
-      desktop-file-utils appstream dpkg-dev file lintian devscripts)
+      desktop-file-utils appstream dpkg-dev file lintian devscripts orca at-spi2-core dbus-daemon)
 bench=("${build[@]}" libbenchmark-dev)
 fuzz=(cmake ninja-build clang libclang-rt-14-dev libboost-dev)
 package=(dpkg-dev file lintian devscripts)

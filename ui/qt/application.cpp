@@ -5,6 +5,7 @@
 
 #include "program_identity.h"
 #include "ui/qt/display_failure.h"
+#include "ui/qt/field_accessible.h"
 #include "ui/qt/font.h"  // ToQString
 #include "ui/qt/native.h"
 
@@ -56,6 +57,7 @@ void StartWindowSystem(Application& application) {
   DisplayFailure::Arm();
   application.qt = std::make_unique<QApplication>(application.argc, application.argv);
   DisplayFailure::Disarm();
+  InstallFieldAccessible();
   // Lets a desktop match the window to its menu entry (and so to its icon and name).
   QGuiApplication::setDesktopFileName(ToQString(identity::kApplicationId));
 }
