@@ -33,10 +33,10 @@ class FieldAccessible : public QAccessibleWidget,
   }
 
   void setText(QAccessible::Text type, const QString& text) override {
-    if (type == QAccessible::Value)
-      edit()->setText(text);
-    else
+    if (type != QAccessible::Value)
       QAccessibleWidget::setText(type, text);
+    else if (!edit()->isReadOnly())
+      edit()->setText(text);
   }
 
   // Qt calls every line edit editable, read-only or not.
@@ -97,13 +97,18 @@ class FieldAccessible : public QAccessibleWidget,
     edit()->setCursorPosition(startIndex);
   }
 
+  // A result is read-only to assistive technology as it is to the keyboard (Qt's own
+  // accessible would let it be changed).
   void deleteText(int startOffset, int endOffset) override {
+    if (edit()->isReadOnly()) return;
     edit()->setText(edit()->text().remove(startOffset, endOffset - startOffset));
   }
   void insertText(int offset, const QString& text) override {
+    if (edit()->isReadOnly()) return;
     edit()->setText(edit()->text().insert(offset, text));
   }
   void replaceText(int startOffset, int endOffset, const QString& text) override {
+    if (edit()->isReadOnly()) return;
     edit()->setText(edit()->text().replace(startOffset, endOffset - startOffset, text));
   }
 
