@@ -35,7 +35,10 @@ class RandomTexts {
   // A count of cards, often about the 52 that leave none to draw.
   std::string CardCount() {
     if (Chance(30)) return std::to_string(Uniform(48, 53));
-    if (Chance(30)) return std::to_string(Uniform(0, 52)) + "." + DigitRun(Uniform(1, 3));
+    if (Chance(30)) {  // each draw in its own statement: the operands of + have no order
+      const std::string whole = std::to_string(Uniform(0, 52));
+      return whole + "." + DigitRun(Uniform(1, 3));
+    }
     return std::to_string(Uniform(-5, 60));
   }
 
