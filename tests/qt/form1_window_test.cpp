@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "tests/qt/form_fixture.h"
-#include "tests/shared/widest_results.h"
 #include "ui/qt/font.h"
 
 // What only Qt can tell about the window: places, fonts, palette, accessibility. The
@@ -56,24 +55,6 @@ TEST_F(Form1Window, UsesTheDescribedFontsAndColours) {
         << d.name << " in " << face.toStdString();
     const bool red = widget->palette().color(QPalette::WindowText) == QColor(Qt::red);
     EXPECT_EQ(red, d.colour == ControlColour::Red) << d.name;
-  }
-}
-
-// Digits have one width in the field's font, so the widest shapes with the widest digit
-// bound every text FloatToStr gives.
-TEST_F(Form1Window, FitsEveryResultShapeWhole) {
-  for (QLineEdit* field : {Widget(form->CallEvEdit), Widget(form->FoldEvEdit)}) {
-    const QFontMetrics metrics = field->fontMetrics();
-    char widest = '0';
-    for (char digit = '1'; digit <= '9'; ++digit) {
-      if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(QChar(widest)))
-        widest = digit;
-    }
-    for (const std::string& text : WidestResultTexts(widest)) {
-      EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)) + 1, TextRoom(field))
-          << text << " in " << QFontInfo(field->font()).family().toStdString() << " at scale "
-          << field->devicePixelRatio();
-    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "ui/float_to_str.h"
 
@@ -24,4 +25,13 @@ std::vector<std::string> WidestResultTexts(char digit) {
   std::sort(texts.begin(), texts.end());
   texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
   return texts;
+}
+
+std::vector<std::string> EveryResultShape() {
+  std::vector<std::string> shapes;
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    for (std::string& text : WidestResultTexts(digit))
+      if (text[0] == '-') shapes.push_back(std::move(text));
+  }
+  return shapes;
 }

@@ -9,3 +9,7 @@
 // width of every result text: a result has at most 15 digits, and its other characters
 // (sign, point, "E" and the exponent's sign) are fixed by its shape.
 std::vector<std::string> WidestResultTexts(char digit);
+
+// The negative ones of those for every digit, so that one digit is the widest whatever the
+// font: a sign only adds to a text's width, so they bound every result text there is.
+std::vector<std::string> EveryResultShape();

@@ -3,7 +3,8 @@
 // steps they take and has no reading of the suite's text of its own.
 // Each argument comes as written, with its text expanded (C{N}), and, where it is a count,
 // as the count the C++ runner would make of it: fixed + perEnd * (the text's length), for
-// only "end" depends on the run.
+// only "end" depends on the run. The texts of expect-every-result-whole come as
+// "resultShapes" (EveryResultShape).
 
 #include <cctype>
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include "tests/behaviours/embedded_texts.h"
 #include "tests/behaviours/suite.h"
+#include "tests/shared/widest_results.h"
 
 namespace {
 
@@ -78,5 +80,8 @@ int main() {
       PrintStep(steps[s], s + 1 < steps.size() ? "," : "");
     std::printf("    ]}%s\n", b + 1 < suite.size() ? "," : "");
   }
-  std::printf("  ]\n}\n");
+  std::string shapes;
+  for (const std::string& text : EveryResultShape())
+    shapes += (shapes.empty() ? "" : ", ") + Quoted(text);
+  std::printf("  ],\n  \"resultShapes\": [%s]\n}\n", shapes.c_str());
 }
