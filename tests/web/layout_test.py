@@ -125,6 +125,7 @@ def test_colours_and_wcag(engine, browsers, url, form, example, axe, shots, sche
     driver.execute_script(axe)
     texts = check_axe(driver, {'include': ['html'], 'exclude': [HINT]}, 'the form')
     hint = driver.execute_script(HINT_CONTRAST, HINT)
+    print(f"{engine}, {scheme}, {place}: the hint at {hint['ratio']:.1f}:1")  # pytest -rP
     assert hint['opaque'] and hint['ratio'] >= 3, f'the hint at 3:1 or more on its ground: {hint}'
     assert scheme == 'forced' or hint['text'] == '#ff0000', f'the hint stays red: {hint}'
     assert {f"#{c['name']}" for c in form['controls']} - {HINT} <= set(texts), \
