@@ -22,7 +22,7 @@ windows_test=("${windows_package[@]}" openssl unzip wine wine64 fonts-wine fonts
 web=(cmake ninja-build emscripten nodejs node-acorn node-jsdom googletest libboost-dev librsvg2-bin
      python3-fonttools python3-brotli fonts-liberation)
 web_test=("${web[@]}" g++ libgtest-dev chromium chromium-driver python3-selenium firefox-esr
-          webkit2gtk-driver xvfb)
+          webkit2gtk-driver xvfb xauth python3-pytest)
 
 wanted=()
 npm_tools=false

@@ -2,11 +2,11 @@
 # Builds the page (installing what is missing) and tests it: the core's tests under Node;
 # the same readings and results, bit for bit, from the native and the WebAssembly build
 # on 200,000 texts and 20,000 cases; then, in each of Chromium, Firefox ESR and WebKitGTK
-# (ctest -L web, one test an engine, tests/web/engine_test.py): the window's behaviours
-# from tests/behaviours/window.txt, keyboard, faults, tab order, accessible names,
-# results whole, start-up failures, offline use, phones, the desktop's geometry, light,
-# dark and forced colours, axe-core's WCAG rules, and a returning visitor across two
-# releases. Screenshots of each go into build/screenshots.
+# (ctest -L web, one test an engine, pytest on tests/web): the window's behaviours from
+# tests/behaviours/window.txt, the page's own (dialog, tab order, accessible names, zoom,
+# start-up failures, offline use), phones, the desktop's geometry, axe-core's WCAG rules
+# in light, dark and forced colours, and a returning visitor across two releases.
+# Screenshots of each go into build/screenshots.
 # Usage: scripts/test-web.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,4 +42,5 @@ if ! cmp -s "$work/native" "$work/wasm"; then
 fi
 echo "ok   the same bits native and in WebAssembly: $(wc -l <"$work/native") texts and cases"
 
-ctest --test-dir build/web-native -L web --output-on-failure
+# -V: each engine's pytest summary, its skips with their reasons and its closing line.
+ctest --test-dir build/web-native -L web --output-on-failure -V

@@ -1,23 +1,18 @@
-#!/usr/bin/python3
 """The window's behaviours (tests/behaviours/window.txt), the same suite the Qt and Win32
-programs run, on the page in one engine (Chromium, Firefox or WebKitGTK): each behaviour
-on a fresh visit, driven by keys, clicks and pastes as a user does. The steps, their
-texts and counts are the C++ parser's, printed by behaviours_json. A paste is the
-browser's own insertion of the text at the selection (browsers.insert_text), to which the
-field's length limit applies as to a real paste; no clipboard is involved. Error reports
-are the open dialogs, which Enter closes. Expected values come from the form description
-and the worked example.
-Usage: behaviour_test.py ENGINE SITE-FOLDER NATIVE-TOOLS-FOLDER"""
-
-import sys
+programs run, on the page: each behaviour a test, on a fresh visit, driven by keys, clicks
+and pastes as a user does. The steps, their texts and counts are the C++ parser's, printed
+by behaviours_json. A paste is the browser's own insertion of the text at the selection
+(browsers.insert_text), to which the field's length limit applies as to a real paste; no
+clipboard is involved. Error reports are the open dialogs, which Enter closes. Expected
+values come from the form description and the worked example. run() runs a behaviour on a
+page of another size or scale, for the tests of the page's own layouts."""
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browsers import browser, check, insert_text, painted, started, verdict, wait_for
-from native_tools import form_description, suite
-from site_server import SiteServer, poll
+from browsers import insert_text, painted, started, wait_for
+from site_server import poll
 
 KEYS = {'Tab': Keys.TAB, 'Space': Keys.SPACE, 'Enter': Keys.ENTER, 'Left': Keys.ARROW_LEFT,
         'Right': Keys.ARROW_RIGHT, 'Up': Keys.ARROW_UP, 'Down': Keys.ARROW_DOWN,
@@ -108,8 +103,7 @@ class Run:
     """One behaviour's steps on a page, each failure naming the step's line."""
 
     def __init__(self, page, form, example):
-        self.page, self.example = page, example
-        self.form = form
+        self.page, self.form, self.example = page, form, example
         self.stops = form['tabOrder']
 
     def name(self, written):
@@ -121,12 +115,11 @@ class Run:
         return self.stops[at % len(self.stops)]
 
     def expect(self, what, got, expected):
-        check(got == expected, f'{self.where}: {what} is {got!r}, expected {expected!r}')
+        assert got == expected, f'{self.where}: {what}'
 
-    def do(self, step, behaviour):
+    def do(self, step):
         verb, args, texts, counts = step['verb'], step['args'], step['texts'], step['counts']
-        self.where = (f'{behaviour} (window.txt:{step["line"]} {verb} '
-                      f'{" ".join(a[:40] for a in args)})')
+        self.where = f'window.txt:{step["line"]} {verb} {" ".join(a[:40] for a in args)}'
         n = [self.name(a) for a in args[:1]]
         page = self.page
 
@@ -188,29 +181,20 @@ class Run:
                             before if c['readOnly'] else '7')
 
 
-def run(engine, site, tools):
-    form, steps = form_description(tools), suite(tools)
-    example = steps['workedExample']
-    example = (example['inputs'], example['results'])
-    server = SiteServer(site).start()
-    driver = browser(engine, size=(1280, 800))
-    try:
-        for behaviour in steps['behaviours']:
-            name = f"{engine}: {behaviour['name']}"
-            driver.get(server.url)
-            check(started(driver), f'{name}: the form works')
-            page = Run(Page(driver), form, example)
-            for step in behaviour['steps']:
-                page.do(step, name)
-    finally:
-        driver.quit()
-        server.stop()
+def run(driver, visit, form, example, behaviour):
+    """The behaviour on a fresh page, which visit() opens."""
+    visit()
+    page = Run(Page(driver), form, example)
+    for step in behaviour['steps']:
+        page.do(step)
 
 
-def main():
-    run(*sys.argv[1:4])
-    return verdict()
+def visiting(driver, url):
+    def visit():
+        driver.get(url)
+        assert started(driver), 'the form works'
+    return visit
 
 
-if __name__ == '__main__':
-    sys.exit(main())
+def test_behaviour(desktop, url, form, example, behaviour):
+    run(desktop, visiting(desktop, url), form, example, behaviour)

@@ -1,16 +1,14 @@
-"""The three engines the page is tested in, each as one selenium WebDriver, and what the
-tests share: the verdicts, the form's start, and the ways round what an engine lacks.
+"""The three engines the page is tested in, each as one selenium WebDriver, and the ways
+round what an engine lacks.
 
 - chromium: Debian's Chromium, headless, through chromedriver.
 - firefox: Firefox ESR, headless. Debian has no geckodriver, so selenium's commands go
   straight to Firefox's own remote protocol (Marionette), which names the same commands.
-- webkit: WebKitGTK's MiniBrowser through WebKitWebDriver, on an Xvfb display of its own.
+- webkit: WebKitGTK's MiniBrowser through WebKitWebDriver, on the display xvfb-run gives.
 
 What only Chromium's DevTools protocol can do (emulated phones and media, the faces drawn,
-touch) is marked "Chromium only"; the tests ask can() before they use it."""
+touch) is marked "Chromium only"; a test that needs it asks need() first."""
 
-import atexit
-import contextlib
 import glob
 import json
 import os
@@ -20,44 +18,41 @@ import subprocess
 import tempfile
 import time
 
+import pytest
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options as ChromeOptions
 from selenium.webdriver.chrome.service import Service as ChromeService
+from selenium.webdriver.common.by import By
 from selenium.webdriver.common.options import ArgOptions
 from selenium.webdriver.remote.command import Command
 from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
-from site_server import free_port, poll
+from site_server import FRAME, free_port, poll
 
 ENGINES = ('chromium', 'firefox', 'webkit')
+# Wide enough for the form as designed even at twice the density.
+DESKTOP = (1280, 800)
 # WebKitGTK's own browser, in the library's folder for the machine's architecture.
 MINI_BROWSER = (glob.glob('/usr/lib/*/webkit2gtk-4.1/MiniBrowser') or ['MiniBrowser'])[0]
 
-failures = []
+# What each engine can be made to do from a test, or has, by what it is.
+ABILITIES = {'devtools': "Chromium's DevTools (touch, emulated phones and media, the faces"
+                         " drawn, scripts before the page's own)",
+             'console': 'console log', 'install': 'offer to install the page',
+             'scale': 'device scale factor', 'forced': 'forced palette',
+             'tap highlight': "WebKit's own style for a tap"}
+CAN = {'chromium': set(ABILITIES), 'firefox': {'scale', 'forced'},
+       'webkit': {'tap highlight'}}
 
 
-def check(condition, what):
-    print(('ok   ' if condition else 'FAIL ') + what, flush=True)
-    if not condition:
-        failures.append(what)
+def can(engine, ability):
+    return ability in CAN[engine]
 
 
-def verdict():
-    print(f'{len(failures)} failed' if failures else 'all passed')
-    return 1 if failures else 0
-
-
-# What each engine can be made to do from a test, or has. devtools: Chromium's protocol
-# (touch, emulated phones and media, the faces drawn, scripts before the page's own);
-# console: its log; install: its offer to install the page as an app; scale: a device
-# scale factor; forced: a forced palette; tap highlight: WebKit's own style for a tap.
-ABILITIES = {'chromium': {'devtools', 'console', 'install', 'scale', 'forced', 'tap highlight'},
-             'firefox': {'scale', 'forced'},
-             'webkit': {'tap highlight'}}
-
-
-def can(driver, ability):
-    return ability in ABILITIES[driver.engine]
+def need(engine, ability):
+    """Skips the test in an engine that cannot do what it needs."""
+    if not can(engine, ability):
+        pytest.skip(f'{engine} here has no {ABILITIES[ability]}')
 
 
 def browser(engine, size=(600, 500), scheme='light', scale=None, phone=None,
@@ -77,10 +72,23 @@ def browser(engine, size=(600, 500), scheme='light', scale=None, phone=None,
     return driver
 
 
-def version(driver):
-    """The engine's name and version, as its driver reports them."""
-    names = {'chromium': 'Chromium', 'firefox': 'Firefox ESR', 'webkit': 'WebKitGTK'}
-    return f"{names[driver.engine]} {driver.capabilities.get('browserVersion', '?')}"
+def phone_browser(engine, phone, scheme='light'):
+    """A browser for open_phone(): Chromium's emulated phone, elsewhere a window that the
+    phone's frame fits in."""
+    if can(engine, 'devtools'):
+        return browser(engine, scheme=scheme, phone=phone)
+    return browser(engine, size=(1024, 960), scheme=scheme)
+
+
+def open_phone(driver, url, phone):
+    """The page at the phone's width: Chromium's emulated phone shows it as it is; the
+    other engines, whose windows do none of that, in a same-origin frame of the phone's
+    size, with the driver inside it."""
+    if can(driver.engine, 'devtools'):
+        driver.get(url)
+        return
+    driver.get(f'{url[:-1]}{FRAME}{phone[0]}x{phone[1]}')
+    driver.switch_to.frame(driver.find_element(By.TAG_NAME, 'iframe'))
 
 
 def _chromium(size, scheme, scale, phone, load):
@@ -111,63 +119,16 @@ def _fit_viewport(driver, size):
     driver.set_window_rect(0, 0, 2 * size[0] - inner[0], 2 * size[1] - inner[1])
 
 
-# WebKitGTK's dark scheme is GTK's: the dark variant of its theme.
+# WebKitGTK's dark scheme is GTK's: the dark variant of its theme, which the driver's
+# browser takes from the environment.
 def _webkit(size, scheme, scale, phone, load):
-    if scheme == 'forced' or scale or phone:
-        raise ValueError('WebKitGTK has no forced palette, device scale or phone here')
     options = WebKitOptions()
     options.binary_location = MINI_BROWSER
     options.add_argument('--automation')
     options.page_load_strategy = load
-    environment = {'DISPLAY': _xvfb(), 'GTK_THEME': 'Adwaita:dark' if scheme == 'dark'
-                   else 'Adwaita', 'NO_AT_BRIDGE': '1'}
-    with _environment(environment):
-        return webdriver.WebKitGTK(executable_path='/usr/bin/WebKitWebDriver', options=options)
-
-
-@contextlib.contextmanager
-def _environment(values):
-    saved = {name: os.environ.get(name) for name in values}
-    os.environ.update(values)
-    try:
-        yield
-    finally:
-        for name, value in saved.items():
-            if value is None:
-                os.environ.pop(name, None)
-            else:
-                os.environ[name] = value
-
-
-_display = {}
-
-
-# On a machine others share, their clean-up may take a display's socket away; a browser
-# started then would find no display, so a server whose socket is gone is replaced.
-def _xvfb():
-    """A display of this process's own."""
-    server = _display.get('server')
-    if server and server.poll() is None and os.path.exists(_display['socket']):
-        return _display['name']
-    if server:
-        server.terminate()
-        server.wait()
-    read, write = os.pipe()
-    server = subprocess.Popen(['Xvfb', '-displayfd', str(write), '-screen', '0',
-                               '1920x1200x24', '-nolisten', 'tcp'], pass_fds=[write],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as reply:
-        number = reply.readline().strip()
-    _display.update(server=server, name=':' + number, socket=f'/tmp/.X11-unix/X{number}')
-    return _display['name']
-
-
-@atexit.register
-def _stop_xvfb():
-    if 'server' in _display:
-        _display['server'].terminate()
-        _display['server'].wait()
+    os.environ.update(GTK_THEME='Adwaita:dark' if scheme == 'dark' else 'Adwaita',
+                      NO_AT_BRIDGE='1')
+    return webdriver.WebKitGTK(executable_path='/usr/bin/WebKitWebDriver', options=options)
 
 
 # Firefox's prefs for each scheme: its own dark look and the page's, or the user's colours
@@ -181,8 +142,6 @@ SCHEMES = {'light': {'ui.systemUsesDarkTheme': 0,
 
 
 def _firefox(size, scheme, scale, phone, load):
-    if phone:
-        raise ValueError('only Chromium emulates a phone here')
     prefs = {**SCHEMES[scheme], 'app.update.enabled': False,
              'browser.shell.checkDefaultBrowser': False,
              'datareporting.policy.dataSubmissionEnabled': False,
@@ -235,21 +194,16 @@ ELEMENT = 'element-6066-11e4-a52e-4f735466cecf'
 MARIONETTE = {
     Command.NEW_SESSION: 'NewSession', Command.QUIT: 'DeleteSession',
     Command.GET: 'Navigate', Command.GET_TITLE: 'GetTitle',
-    Command.GET_CURRENT_URL: 'GetCurrentURL', Command.REFRESH: 'Refresh',
     Command.W3C_EXECUTE_SCRIPT: 'ExecuteScript',
     Command.W3C_EXECUTE_SCRIPT_ASYNC: 'ExecuteAsyncScript',
     Command.FIND_ELEMENT: 'FindElement', Command.FIND_ELEMENTS: 'FindElements',
-    Command.FIND_CHILD_ELEMENT: 'FindElement', Command.FIND_CHILD_ELEMENTS: 'FindElements',
     Command.W3C_GET_ACTIVE_ELEMENT: 'GetActiveElement',
     Command.CLICK_ELEMENT: 'ElementClick', Command.CLEAR_ELEMENT: 'ElementClear',
     Command.SEND_KEYS_TO_ELEMENT: 'ElementSendKeys', Command.GET_ELEMENT_TEXT: 'GetElementText',
-    Command.GET_ELEMENT_TAG_NAME: 'GetElementTagName', Command.GET_ELEMENT_RECT: 'GetElementRect',
     Command.GET_ELEMENT_ATTRIBUTE: 'GetElementAttribute',
     Command.GET_ELEMENT_PROPERTY: 'GetElementProperty',
     Command.GET_ELEMENT_ARIA_LABEL: 'GetComputedLabel',
-    Command.GET_ELEMENT_ARIA_ROLE: 'GetComputedRole',
-    Command.IS_ELEMENT_ENABLED: 'IsElementEnabled', Command.SCREENSHOT: 'TakeScreenshot',
-    Command.ELEMENT_SCREENSHOT: 'TakeScreenshot',
+    Command.SCREENSHOT: 'TakeScreenshot',
     Command.W3C_ACTIONS: 'PerformActions', Command.W3C_CLEAR_ACTIONS: 'ReleaseActions',
     Command.SET_WINDOW_RECT: 'SetWindowRect', Command.GET_WINDOW_RECT: 'GetWindowRect',
     Command.SET_TIMEOUTS: 'SetTimeouts', Command.SWITCH_TO_FRAME: 'SwitchToFrame',
@@ -290,8 +244,6 @@ class Marionette:
 
     def execute(self, command, params):
         params = {k: v for k, v in (params or {}).items() if k != 'sessionId'}
-        if command in (Command.FIND_CHILD_ELEMENT, Command.FIND_CHILD_ELEMENTS):
-            params['element'] = params.pop('id')
         if command == Command.SWITCH_TO_FRAME and isinstance(params.get('id'), dict):
             params = {'element': params['id'][ELEMENT]}
         self._next_id += 1
@@ -335,7 +287,7 @@ def insert_text(driver, text):
     keyboard puts it: through the browser's editing, so that the field's length limit
     applies as it does to a real paste. Chromium's DevTools insert it as the keyboard
     does; elsewhere the editing command does the same."""
-    if can(driver, 'devtools'):
+    if can(driver.engine, 'devtools'):
         driver.execute_cdp_cmd('Input.insertText', {'text': text})
     else:
         driver.execute_script("document.execCommand('insertText', false, arguments[0])", text)
@@ -346,7 +298,7 @@ def tap(driver, element):
     Only Chromium has touch events here; elsewhere a click stands in, which leaves the
     page's touch handling (none of its own) and the tap's delay untested."""
     driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", element)
-    if not can(driver, 'devtools'):
+    if not can(driver.engine, 'devtools'):
         element.click()
         return
     x, y = driver.execute_script('const r = arguments[0].getBoundingClientRect();'

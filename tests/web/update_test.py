@@ -1,21 +1,16 @@
-#!/usr/bin/python3
 """A returning visitor across two releases, in one engine with one profile: release
 A visited until its worker controls the page, then the host's files replaced by release B
 on a host that lets browsers keep files for ten minutes, as common static hosts do. By
 the second visit after that the page runs B; every visit runs one release's script with
-the same release's WebAssembly; offline it runs the last complete release.
-Usage: update_test.py ENGINE SITE-A SITE-B NATIVE-TOOLS-FOLDER"""
+the same release's WebAssembly; offline it runs the last complete release."""
 
 import os
 import re
 import shutil
-import sys
-import tempfile
 
 from selenium.webdriver.common.by import By
 
-from browsers import browser, check, started, verdict, wait_for
-from native_tools import worked_example
+from browsers import started, wait_for
 from site_server import SiteServer
 
 PROGRAM = re.compile(r'vorn-ev-calculator\.[0-9a-f]+\.(?:js|wasm)')
@@ -60,42 +55,27 @@ def worker_holds(driver, cache):
     return wait_for(driver, f"return caches.keys().then((names) => names.join() == '{cache}')", 20)
 
 
-def run(engine, a, b, tools):
-    example = worked_example(tools)
-    (program_a, cache_a), (program_b, cache_b) = release(a), release(b)
-    check(program_a != program_b and cache_a != cache_b,
-          f'the two releases differ: {program_a} {cache_a}, {program_b} {cache_b}')
-    host = tempfile.mkdtemp()
-    publish(a, host)
+def test_a_returning_visitor_gets_each_release_whole(browsers, site, next_site, example,
+                                                     tmp_path):
+    (program_a, cache_a), (program_b, cache_b) = release(site), release(next_site)
+    assert program_a != program_b and cache_a != cache_b, 'the two releases differ'
+    host = str(tmp_path)
+    publish(site, host)
     server = SiteServer(host, max_age=600).start()
-    driver = browser(engine, size=(1280, 800))
     try:
+        driver = browsers()
         visit(driver, server.url, example)
-        check(worker_holds(driver, cache_a), 'release A\'s worker holds release A')
-        ran = visit(driver, server.url, example)
-        check(ran == (program_a, True), f'a visit runs release A whole: {ran}')
+        assert worker_holds(driver, cache_a), 'release A\'s worker holds release A'
+        assert visit(driver, server.url, example) == (program_a, True), 'a visit runs A whole'
 
-        publish(b, host)
+        publish(next_site, host)
         first = visit(driver, server.url, example)
-        check(first[0] in (program_a, program_b) and first[1],
-              f'the first visit after the release runs one whole release: {first}')
-        check(worker_holds(driver, cache_b), 'release B\'s worker replaces release A\'s')
-        ran = visit(driver, server.url, example)
-        check(ran == (program_b, True), f'the second visit runs release B whole: {ran}')
-
-        server.stop()
-        ran = visit(driver, server.url, example)
-        check(ran == (program_b, True), f'offline, the visit runs release B whole: {ran}')
+        assert first[0] in (program_a, program_b) and first[1], \
+            'the first visit after the release runs one whole release'
+        assert worker_holds(driver, cache_b), 'release B\'s worker replaces release A\'s'
+        assert visit(driver, server.url, example) == (program_b, True), \
+            'the second visit runs release B whole'
     finally:
-        driver.quit()
         server.stop()
-        shutil.rmtree(host, ignore_errors=True)
-
-
-def main():
-    run(*sys.argv[1:5])
-    return verdict()
-
-
-if __name__ == '__main__':
-    sys.exit(main())
+    assert visit(driver, server.url, example) == (program_b, True), \
+        'offline, the visit runs release B whole'
