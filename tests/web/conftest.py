@@ -91,8 +91,10 @@ def suite(pytestconfig):
 
 @pytest.fixture(scope='session')
 def example(suite):
-    """The worked example's inputs and results, each a dict from field name to text."""
-    return suite['workedExample']['inputs'], suite['workedExample']['results']
+    """The worked example's inputs and results, each a dict from field name to text, and
+    every shape of text a result can take."""
+    return (suite['workedExample']['inputs'], suite['workedExample']['results'],
+            suite['resultShapes'])
 
 
 @pytest.fixture(scope='session')

@@ -77,6 +77,20 @@ def test_tab_order_is_the_documents(page, form):
 
 # The fault's own dialog, which any fault opens: titled by the form, and the focus back
 # on the button once Enter has closed it.
+# An arrow that moves the focus is the page's, and cancelled; with Alt or Meta held it is the
+# browser's (Alt+Left goes back) and goes on. That the focus moves or stays is in window.txt.
+def test_arrow_keys_left_to_the_browser_are_not_cancelled(page):
+    held = [{}, {'shiftKey': True}, {'ctrlKey': True}, {'altKey': True}, {'metaKey': True}]
+    went_on = page.execute_script("""
+        const button = document.getElementById('Button1');
+        return arguments[0].map((held) => {
+          button.focus();
+          return button.dispatchEvent(new KeyboardEvent('keydown',
+              {key: 'ArrowLeft', bubbles: true, cancelable: true, ...held}));
+        });""", held)
+    assert went_on == [False, False, False, True, True], f'not cancelled, for {held}: {went_on}'
+
+
 def test_fault_dialog_is_titled_and_gives_the_focus_back(page, form, example):
     fill(page, {**example[0], 'KnownCardsEdit': '52'})
     press_on_button(page, Keys.ENTER)
