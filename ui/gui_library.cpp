@@ -40,7 +40,8 @@ TEdit::TEdit(const ControlDescription& description, TForm& form) : TControl(desc
 }
 
 TButton::TButton(const ControlDescription& description, TForm& form) : TControl(description, form) {
-  SetNative(toolkit::NewButton(*form.Native(), Plan(), [this] { Click(); }));
+  const auto click = [](void* button) { static_cast<TButton*>(button)->Click(); };
+  SetNative(toolkit::NewButton(*form.Native(), Plan(), {click, this}));
 }
 
 void TButton::Click() noexcept {
@@ -55,7 +56,7 @@ void TButton::Click() noexcept {
 TForm::TForm(TObject* /*owner*/, const FormDescription& description)
     : description_(description),
       plan_(ResolveWindow(description)),
-      window_(toolkit::NewWindow(plan_, ReportEscaped)) {
+      window_(toolkit::NewWindow(plan_, {[](void*) { ReportEscaped(); }})) {
   CreateControls();
   ConnectControls();
 }

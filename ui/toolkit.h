@@ -11,13 +11,23 @@
 // the toolkit's tests) sees inside them. A control's state belongs to its window and goes
 // with it.
 
-#include <functional>
 #include <span>
 #include <string>
 
 #include "ui/control_plan.h"
 
 namespace toolkit {
+
+// What the layer above hands down to be called back: a function and what it is called on,
+// which outlives the callback. A plain pair rather than std::function, whose type erasure
+// and type names cost the page's program a kilobyte.
+struct Callback {
+  void (*function)(void* context) = nullptr;
+  void* context = nullptr;
+
+  explicit operator bool() const { return function != nullptr; }
+  void operator()() const { function(context); }
+};
 
 struct Application;
 struct Window;
@@ -44,7 +54,7 @@ void ShowErrorMessage(Application& application, Window* owner, const std::string
 
 // Called inside a catch block, for an exception that left one of the toolkit's own event
 // handlers: no exception may unwind through the window system's frames.
-using EscapeReport = std::function<void()>;
+using EscapeReport = Callback;
 
 // A hidden top-level window with the plan's caption, font, position and client size. The
 // plan outlives the window; so does whatever reportEscaped refers to.
@@ -72,7 +82,7 @@ Control* NewLabel(Window& window, const ControlPlan& plan);
 Control* NewEdit(Window& window, const ControlPlan& plan);
 // A push button that calls pressed() when pressed by mouse, Space or Enter. pressed
 // reports whatever goes wrong itself and throws nothing.
-Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed);
+Control* NewButton(Window& window, const ControlPlan& plan, Callback pressed);
 // The control's text as UTF-8 bytes.
 std::string GetText(const Control& control);
 // Shows text from its first character.

@@ -116,6 +116,12 @@ function nameByContent(files, referrers, renames) {
   }
 }
 
+// A script without its comment lines and indentation, which are for the reader of the
+// sources: every visit would download them. No string of the page's scripts spans lines.
+function compact(script) {
+  return script.replace(/^\s*\/\/.*\n/gm, '').replace(/\n\s+/g, '\n');
+}
+
 // The style sheet and the start script, in the page: its first paint then waits for no
 // other file. The page's Content-Security-Policy allows them by their digests. The script
 // goes to the end of the page, which it works on as it runs.
@@ -128,12 +134,12 @@ function inline(page, [style, start]) {
   const script = document.querySelector(`script[src="${start}"]`);
   const policy = document.querySelector('meta[http-equiv=Content-Security-Policy]');
   if (!link || !script || !policy) throw new Error('the page lacks its style, script or policy');
-  // Their comments are for the reader of the sources; every visit would download them.
+  // The style's comments and indentation are for the reader of the sources too.
   const css = document.createElement('style');
-  css.textContent = read(style).replace(/\/\*[^]*?\*\//g, '').replace(/\n\s*\n/g, '\n');
+  css.textContent = read(style).replace(/\/\*[^]*?\*\//g, '').replace(/\n\s*/g, '\n');
   link.replaceWith(css);
   const js = document.createElement('script');
-  js.textContent = read(start).replace(/^\s*\/\/.*\n/gm, '');
+  js.textContent = compact(read(start));
   script.remove();
   document.body.append(js);
   policy.content = policy.content.replace("style-src 'self'", `style-src 'self' ${digest(css.textContent)}`)
@@ -162,6 +168,8 @@ async function main() {
   nameByContent([`${program}.wasm`], [`${program}.js`, 'start.js', 'service-worker.js'], renames);
   nameByContent([`${program}.js`], ['start.js', 'service-worker.js'], renames);
   inline('index.html', ['style.css', 'start.js']);
+  const worker = path.join(site, 'service-worker.js');
+  fs.writeFileSync(worker, compact(fs.readFileSync(worker, 'utf8')));
 }
 
 main().catch((error) => {

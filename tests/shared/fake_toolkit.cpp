@@ -86,9 +86,9 @@ Control* NewEdit(Window& window, const ControlPlan& plan) {
   return Add(window, plan, "edit");
 }
 
-Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed) {
+Control* NewButton(Window& window, const ControlPlan& plan, Callback pressed) {
   Control* control = Add(window, plan, "button");
-  control->pressed = std::move(pressed);
+  control->pressed = pressed;
   return control;
 }
 

@@ -3,7 +3,6 @@
 // A toolkit that keeps its windows and controls in memory and writes down what the shared
 // layer asks of it, so that the shared layer is tested without any window system.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +20,7 @@ struct Application {
 struct Control {
   std::string name, kind, text, accessibleName;
   const ControlPlan* plan;
-  std::function<void()> pressed;  // a button's
+  Callback pressed;  // a button's
 };
 
 struct Window {

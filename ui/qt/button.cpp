@@ -5,11 +5,11 @@
 
 namespace toolkit {
 
-Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed) {
+Control* NewButton(Window& window, const ControlPlan& plan, Callback pressed) {
   auto* widget = new QPushButton(ToQString(plan.caption), window.widget.get());
   ApplyPlan(*widget, plan);
   widget->setAutoDefault(true);  // Enter presses the button while it has the focus
-  QObject::connect(widget, &QPushButton::clicked, widget, std::move(pressed));
+  QObject::connect(widget, &QPushButton::clicked, widget, [pressed] { pressed(); });
   return window.Adopt(widget);
 }
 

@@ -22,13 +22,13 @@ void Style(const ControlPlan& plan, const char* id) {
   if (!plan.tabStop) vorn_dom_set_tab_stop(id, 0);
 }
 
-// The held keys as the KeyboardEvent properties that tell them.
+// The held keys as the KeyboardEvent properties that tell them, each followed by a space.
 std::string HeldKeyProperties(unsigned held) {
   std::string properties;
-  for (const auto& [key, property] : {std::pair{kShift, "shiftKey"}, std::pair{kControl, "ctrlKey"},
-                                      std::pair{kAlt, "altKey"}, std::pair{kMeta, "metaKey"}}) {
-    if (held & key) properties += (properties.empty() ? "" : " ") + std::string(property);
-  }
+  if (held & kShift) properties += "shiftKey ";
+  if (held & kControl) properties += "ctrlKey ";
+  if (held & kAlt) properties += "altKey ";
+  if (held & kMeta) properties += "metaKey ";
   return properties;
 }
 
@@ -86,9 +86,9 @@ Control* NewEdit(Window& window, const ControlPlan& plan) {
   return NewElement(window, plan, "input");
 }
 
-Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed) {
+Control* NewButton(Window& window, const ControlPlan& plan, Callback pressed) {
   Control* control = NewElement(window, plan, "button");
-  control->pressed = std::move(pressed);
+  control->pressed = pressed;
   vorn_dom_press_calls(control->id.c_str(), control);
   return control;
 }

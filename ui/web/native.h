@@ -4,7 +4,6 @@
 // control is an HTML element of the page, found again by its id: a control's id is its
 // name, and a form's is "form" and its number.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +16,7 @@ struct Application {};
 
 struct Control {
   std::string id;
-  std::function<void()> pressed;  // a button's press; empty for others
+  Callback pressed;  // a button's press; empty for others
 };
 
 struct Window {

@@ -34,9 +34,9 @@ Control* NewLabel(Window& window, const ControlPlan& plan) {
 // The form's window procedure presses the button for its BN_CLICKED, which the button
 // sends for the mouse, for Space, and for Enter (see the message loop); the message loop
 // moves the focus for the arrow keys, as the plan says.
-Control* NewButton(Window& window, const ControlPlan& plan, std::function<void()> pressed) {
+Control* NewButton(Window& window, const ControlPlan& plan, Callback pressed) {
   Control& control = NewControlWindow(window, plan, L"BUTTON", BS_PUSHBUTTON, 0);
-  control.pressed = std::move(pressed);
+  control.pressed = pressed;
   return &control;
 }
 

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -19,12 +18,11 @@ struct Application {};
 struct Control {
   HWND handle;
   const ControlPlan& plan;
-  std::function<void()> pressed;  // run for a button's BN_CLICKED; empty for others
+  Callback pressed;  // run for a button's BN_CLICKED; empty for others
 };
 
 struct Window {
-  Window(const WindowPlan& form, EscapeReport report)
-      : plan(form), reportEscaped(std::move(report)) {}
+  Window(const WindowPlan& form, EscapeReport report) : plan(form), reportEscaped(report) {}
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   ~Window() {

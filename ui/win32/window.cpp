@@ -9,7 +9,7 @@ namespace toolkit {
 // The frame's top-left corner at the designed place; the size follows from the client
 // area once the window knows its resolution.
 Window* NewWindow(const WindowPlan& plan, EscapeReport reportEscaped) {
-  auto window = std::make_unique<Window>(plan, std::move(reportEscaped));
+  auto window = std::make_unique<Window>(plan, reportEscaped);
   window->handle = CreateWindowExW(
       0, MAKEINTATOM(FormWindowClass()), Utf8ToWide(plan.caption).c_str(), kFormStyle, plan.left,
       plan.top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), window.get());
