@@ -42,7 +42,7 @@ def visit(driver, url, example):
         return None, False
     loaded = driver.execute_script("return performance.getEntriesByType('resource')"
                                    '.map((r) => r.name.split("/").pop())')
-    inputs, results = example
+    inputs, results = example[:2]
     for name, text in inputs.items():
         driver.find_element(By.ID, name).send_keys(text)
     driver.find_element(By.ID, 'Button1').click()
