@@ -20,6 +20,7 @@ import time
 
 import pytest
 from selenium import webdriver
+from selenium.common.exceptions import NoSuchFrameException
 from selenium.webdriver.chrome.options import Options as ChromeOptions
 from selenium.webdriver.chrome.service import Service as ChromeService
 from selenium.webdriver.common.by import By
@@ -260,7 +261,12 @@ class Marionette:
 
 
 def wait_for(driver, script, seconds=10):
-    return poll(lambda: driver.execute_script(script), seconds)
+    def ask():
+        try:
+            return driver.execute_script(script)
+        except NoSuchFrameException:  # WebKitGTK, asked while the page is still replaced
+            return False
+    return poll(ask, seconds)
 
 
 # The form is in the page from the start; it works once the program has adopted it, and
